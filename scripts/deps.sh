@@ -1,0 +1,25 @@
+# Installs the Debian packages that building, running and testing need, when any is missing.
+# Sourced by scripts/run and scripts/test.
+
+MRL770_PACKAGES=(
+  cmake g++ make pkg-config
+  googletest libgtest-dev libgmock-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core
+  libcups2-dev cups-daemon cups-client
+)
+
+install_missing_packages() {
+  local missing=()
+  local pkg
+  for pkg in "${MRL770_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
