@@ -19,7 +19,7 @@ struct DefaultPrinter {
 };
 
 // An open printer. Every call after the open is fire-and-forget, as for the Windows spooler:
-// callers do not examine results.
+// callers do not examine results. Destroying a printer that is still open closes it.
 class Printer {
  public:
   virtual ~Printer() = default;

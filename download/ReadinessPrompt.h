@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+namespace mdlFlagSettings {
+
+// Asks the user to make sure the printer is ready. True only when the user chose OK.
+bool readinessPrompt(platform::MessageBoxes& boxes);
+
+}  // namespace mdlFlagSettings

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "settings/SelectionBoxes.h"
+
+namespace features {
+
+extern const char* const kEscPDocumentName;  // "MRL 770 FEATURS"
+extern const char* const kIbmDocumentName;   // "MRL 770 FEATURES"
+
+// Print the features page in one emulation as one spooler document, without the busy check.
+void fncPrintPrinterFeaturesEsc(platform::Platform& platform);
+void fncPrintPrinterFeaturesIBM(platform::Platform& platform);
+
+// The print-features flow behind both windows' Print Features buttons, run on a mouse-button
+// release; only the left button acts. After the readiness prompt, the emulation chosen in the
+// configuration window (applied or not) decides the page.
+void printFeatures(int button, platform::Platform& platform,
+                   const settings::SelectionBoxes& boxes);
+
+}  // namespace features
