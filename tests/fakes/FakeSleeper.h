@@ -1,0 +1,13 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/Sleeper.h"
+
+// Records each pause instead of sleeping.
+class FakeSleeper : public platform::Sleeper {
+ public:
+  void sleepMs(int milliseconds) override { pauses.push_back(milliseconds); }
+
+  std::vector<int> pauses;
+};
