@@ -23,18 +23,32 @@ bool answered(const CupsConnection& connection) {
   return !connection.gaveUp() && httpError(connection.http()) == 0;
 }
 
+// Why there is no default: the scheduler has no destination at all, or has some but none of
+// them is the default.
+DefaultPrinter::Status withoutDefault(const CupsConnection& connection) {
+  ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "limit", 1);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-name");
+  ippDelete(cupsDoRequest(connection.http(), request, "/"));
+  if (!answered(connection)) return DefaultPrinter::Status::Unreachable;
+  return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? DefaultPrinter::Status::NoPrinter
+                                                       : DefaultPrinter::Status::NoDefault;
+}
+
 }  // namespace
 
 DefaultPrinter CupsSpooler::defaultPrinter() {
-  // libcups says "No default destination." alike when there is none and when the scheduler
-  // cannot be asked; only the connection tells the two apart.
+  // libcups answers "No default destination." alike when the scheduler cannot be asked, when
+  // it has no printer and when the default names a printer that is gone; connecting first and
+  // asking for any printer tell them apart.
   const auto connection = CupsConnection::open();
   if (!connection) return {DefaultPrinter::Status::Unreachable, ""};
   const Dest dest = namedDest(*connection, nullptr);
   if (!dest) {
-    return {answered(*connection) ? DefaultPrinter::Status::NoPrinter
-                                  : DefaultPrinter::Status::Unreachable,
-            ""};
+    return {
+        answered(*connection) ? withoutDefault(*connection) : DefaultPrinter::Status::Unreachable,
+        ""};
   }
   // A default taken from lpoptions may name an instance ("queue/instance"); the queue is
   // what is opened.
