@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "download/mdlFlagSettings.h"
+#include "fakes/Bytes.h"
 #include "settings/Catalogue.h"
 
 using mdlFlagSettings::fncGetFlagWords;
@@ -16,7 +17,8 @@ namespace {
 
 Selections defaults() {
   Selections s{};
-  for (std::size_t i = 0; i < settings::kBoxCount; ++i) s[i] = settings::catalogue()[i].defaultIndex;
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i)
+    s[i] = settings::catalogue()[i].defaultIndex;
   return s;
 }
 
@@ -33,18 +35,10 @@ Selections lastEntries() {
   return s;
 }
 
-std::string hex(const std::string& bytes) {
-  std::string out;
-  char buf[4];
-  for (unsigned char b : bytes) {
-    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", b);
-    out += buf;
-  }
-  return out;
-}
-
 // The number of entries a box can have at most (its longest list).
-int entryCount(Box box) { return static_cast<int>(settings::spec(box).entries.size()); }
+int entryCount(Box box) {
+  return static_cast<int>(settings::spec(box).entries.size());
+}
 
 }  // namespace
 
@@ -55,7 +49,7 @@ TEST(FlagWords, WorkedExamplesGiveTheirExactCommand) {
     const char* command;
   };
   const Case cases[] = {
-      {"defaults", defaults(), "1B 19 01 00 82 B5 00 00 00 02 0A 20 13 01 00"},
+      {"defaults", defaults(), kDefaultSettingsCommandHex},
       {"every box at index 0", allAt(0), "1B 19 01 18 A7 E5 06 00 00 00 02 88 03 01 01"},
       {"every box at its last entry", lastEntries(),
        "1B 19 01 00 00 12 00 00 00 02 0B D0 14 11 00"},
@@ -76,26 +70,43 @@ TEST(FlagWords, SingleChangesFromTheDefaults) {
     std::int16_t value;
   };
   const Case cases[] = {
-      {Box::AutoCR, 0, 1, 0xA2},        // Auto CR encoded although the box is disabled
-      {Box::StrobeEdge, 0, 0, 0x10},    {Box::HSD, 0, 0, 0x08},
-      {Box::Emulation, 0, 1, 0x83},     {Box::CharacterTable, 1, 1, 0x80},
-      {Box::Friction, 0, 2, 0xA5},      {Box::Tearoff, 1, 2, 0xB1},
-      {Box::Tearoff, 2, 2, 0xBD},       {Box::Tearoff, 3, 2, 0xB9},
-      {Box::Tearoff, 4, 2, 0xB3},       {Box::SkipOverPerf, 0, 2, 0xF5},
-      {Box::PageLength, 1, 8, 0x18},    {Box::PageLength, 4, 7, 0x06},
-      {Box::PageLength, 5, 8, 0x48},    {Box::NLQFontType, 2, 9, 0x14},
-      {Box::NLQFontType, 1, 9, 0x11},   {Box::Pitch, 3, 10, 0x11},
-      {Box::Pitch, 2, 10, 0x04},        {Box::Interface, 1, 6, 1},
-      {Box::CopyMode, 0, 11, 0x01},     {Box::PitchLock, 0, 3, 0x04},
-      {Box::FontLock, 0, 3, 0x02},      {Box::AutoLF, 0, 1, 0x86},
-      {Box::LPI, 1, 1, 0x02},           {Box::RollPaper, 1, 2, 0x35},
-      {Box::PrintingMode, 1, 2, 0xB4},  {Box::SlashedZero, 1, 2, 0x95},
+      {Box::AutoCR, 0, 1, 0xA2},  // Auto CR encoded although the box is disabled
+      {Box::StrobeEdge, 0, 0, 0x10},
+      {Box::HSD, 0, 0, 0x08},
+      {Box::Emulation, 0, 1, 0x83},
+      {Box::CharacterTable, 1, 1, 0x80},
+      {Box::Friction, 0, 2, 0xA5},
+      {Box::Tearoff, 1, 2, 0xB1},
+      {Box::Tearoff, 2, 2, 0xBD},
+      {Box::Tearoff, 3, 2, 0xB9},
+      {Box::Tearoff, 4, 2, 0xB3},
+      {Box::SkipOverPerf, 0, 2, 0xF5},
+      {Box::PageLength, 1, 8, 0x18},
+      {Box::PageLength, 4, 7, 0x06},
+      {Box::PageLength, 5, 8, 0x48},
+      {Box::NLQFontType, 2, 9, 0x14},
+      {Box::NLQFontType, 1, 9, 0x11},
+      {Box::Pitch, 3, 10, 0x11},
+      {Box::Pitch, 2, 10, 0x04},
+      {Box::Interface, 1, 6, 1},
+      {Box::CopyMode, 0, 11, 0x01},
+      {Box::PitchLock, 0, 3, 0x04},
+      {Box::FontLock, 0, 3, 0x02},
+      {Box::AutoLF, 0, 1, 0x86},
+      {Box::LPI, 1, 1, 0x02},
+      {Box::RollPaper, 1, 2, 0x35},
+      {Box::PrintingMode, 1, 2, 0xB4},
+      {Box::SlashedZero, 1, 2, 0x95},
       {Box::FontType, 0, 9, 0x03},
       // A box with nothing chosen adds nothing to its word.
-      {Box::Tearoff, -1, 2, 0xB1},      {Box::Interface, -1, 6, 0},
-      {Box::PageLength, -1, 7, 0},      {Box::PageLength, -1, 8, 0},
-      {Box::NLQFontType, -1, 9, 0x10},  {Box::Pitch, -1, 10, 0},
-      {Box::LPI, -1, 1, 0x02},          {Box::Friction, -1, 2, 0xA5},
+      {Box::Tearoff, -1, 2, 0xB1},
+      {Box::Interface, -1, 6, 0},
+      {Box::PageLength, -1, 7, 0},
+      {Box::PageLength, -1, 8, 0},
+      {Box::NLQFontType, -1, 9, 0x10},
+      {Box::Pitch, -1, 10, 0},
+      {Box::LPI, -1, 1, 0x02},
+      {Box::Friction, -1, 2, 0xA5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(settings::spec(c.box).name + std::string(" index ") + std::to_string(c.index));
