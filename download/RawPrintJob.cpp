@@ -15,7 +15,7 @@ PrintOutcome sendDocument(platform::Platform& platform, const std::string& docum
     messages::show(platform.messageBoxes, messages::noPrinter());
     return PrintOutcome::Failed;
   }
-  // A spooler that cannot be asked for its default cannot open it either.
+  // Without a default, or without a spooler to ask, there is nothing to open.
   std::unique_ptr<platform::Printer> handle;
   if (printer.status == platform::DefaultPrinter::Status::Found) {
     handle = platform.spooler.open(printer.name);

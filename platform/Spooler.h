@@ -11,7 +11,8 @@ using ByteString = std::string;
 struct DefaultPrinter {
   enum class Status {
     Found,        // name holds the default printer's name
-    NoPrinter,    // the spooler answered and has no default printer
+    NoPrinter,    // the spooler answered and has no printer at all
+    NoDefault,    // there are printers, but none is the default or the default names none of them
     Unreachable,  // the spooler could not be asked
   };
   Status status;

@@ -11,8 +11,7 @@
 // "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close") and can fail any step.
 class FakeSpooler : public platform::Spooler {
  public:
-  platform::DefaultPrinter defaultPrinterResult{platform::DefaultPrinter::Status::Found,
-                                                "MRL 770"};
+  platform::DefaultPrinter defaultPrinterResult{platform::DefaultPrinter::Status::Found, "MRL 770"};
   bool openFails = false;
   int jobsInQueue = 0;
   // The call, by the first word of its record, that throws instead of doing its work.
