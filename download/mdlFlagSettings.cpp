@@ -19,14 +19,11 @@ struct FlagBit {
 };
 
 const FlagBit kFlagBits[] = {
-    {0, 0x10, Box::StrobeEdge, 0},   {0, 0x08, Box::HSD, 0},
-    {1, 0x80, Box::LPI, 0},          {1, 0x20, Box::AutoCR, 0},
-    {1, 0x04, Box::AutoLF, 0},       {1, 0x02, Box::CharacterTable, 0},
-    {1, 0x01, Box::Emulation, 0},    {2, 0x80, Box::RollPaper, 0},
-    {2, 0x40, Box::SkipOverPerf, 0}, {2, 0x20, Box::SlashedZero, 0},
-    {2, 0x10, Box::Friction, 1},     {2, 0x01, Box::PrintingMode, 0},
-    {3, 0x04, Box::PitchLock, 0},    {3, 0x02, Box::FontLock, 0},
-    {11, 0x01, Box::CopyMode, 0},
+    {0, 0x10, Box::StrobeEdge, 0},  {0, 0x08, Box::HSD, 0},       {1, 0x80, Box::LPI, 0},
+    {1, 0x20, Box::AutoCR, 0},      {1, 0x04, Box::AutoLF, 0},    {1, 0x02, Box::CharacterTable, 0},
+    {1, 0x01, Box::Emulation, 0},   {2, 0x80, Box::RollPaper, 0}, {2, 0x40, Box::SkipOverPerf, 0},
+    {2, 0x20, Box::SlashedZero, 0}, {2, 0x10, Box::Friction, 1},  {2, 0x01, Box::PrintingMode, 0},
+    {3, 0x04, Box::PitchLock, 0},   {3, 0x02, Box::FontLock, 0},  {11, 0x01, Box::CopyMode, 0},
 };
 
 // Values by entry index; an index with no value (-1 among them) contributes 0.
@@ -52,7 +49,8 @@ FlagWords fncGetFlagWords(const settings::Selections& selections) {
   FlagWords words{};
 
   for (const FlagBit& flag : kFlagBits) {
-    if (at(flag.box) == flag.index) words[flag.word] = static_cast<std::int16_t>(words[flag.word] + flag.bit);
+    if (at(flag.box) == flag.index)
+      words[flag.word] = static_cast<std::int16_t>(words[flag.word] + flag.bit);
   }
   words[2] = static_cast<std::int16_t>(words[2] + valueAt(kTearoffField, at(Box::Tearoff)));
   words[6] = valueAt(kInterfaceCode, at(Box::Interface));

@@ -50,7 +50,9 @@ const std::array<BoxSpec, kBoxCount>& catalogue() {
   return boxes;
 }
 
-const BoxSpec& spec(Box box) { return catalogue()[index(box)]; }
+const BoxSpec& spec(Box box) {
+  return catalogue()[index(box)];
+}
 
 char accessKey(const BoxSpec& spec) {
   const char* amp = std::strchr(spec.caption, '&');

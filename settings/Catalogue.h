@@ -39,7 +39,9 @@ enum class Box : std::size_t {
 constexpr std::size_t kBoxCount = 21;
 constexpr std::size_t kLeftColumnBoxes = 10;
 
-constexpr std::size_t index(Box box) { return static_cast<std::size_t>(box); }
+constexpr std::size_t index(Box box) {
+  return static_cast<std::size_t>(box);
+}
 
 struct BoxSpec {
   const char* name;  // control name, e.g. "cmbEmulation"

@@ -7,12 +7,13 @@ namespace {
 // The order in which the defaults are set: font type before pitch and emulation before
 // character table, so that those two defaults land on their rebuilt lists.
 constexpr std::array<Box, kBoxCount> kInitializationOrder = {
-    Box::PageLength,     Box::PrintingMode, Box::HSD,          Box::FontType,
-    Box::NLQFontType,    Box::Pitch,        Box::FontLock,     Box::PitchLock,
-    Box::AutoLF,         Box::Emulation,    Box::CharacterTable, Box::AutoCR,
-    Box::RollPaper,      Box::Tearoff,      Box::StrobeEdge,   Box::LPI,
-    Box::SlashedZero,    Box::Interface,    Box::SkipOverPerf, Box::Friction,
-    Box::CopyMode,
+    Box::PageLength,   Box::PrintingMode,   Box::HSD,
+    Box::FontType,     Box::NLQFontType,    Box::Pitch,
+    Box::FontLock,     Box::PitchLock,      Box::AutoLF,
+    Box::Emulation,    Box::CharacterTable, Box::AutoCR,
+    Box::RollPaper,    Box::Tearoff,        Box::StrobeEdge,
+    Box::LPI,          Box::SlashedZero,    Box::Interface,
+    Box::SkipOverPerf, Box::Friction,       Box::CopyMode,
 };
 
 constexpr Selection kIbm = 0;

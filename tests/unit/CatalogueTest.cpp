@@ -13,17 +13,13 @@ TEST(Catalogue, BoxesInWindowOrderWithTheirAccessLetters) {
     settings::Selection defaultIndex;
   };
   const Expected expected[] = {
-      {"cmbPrintingMode", 'D', 2, 0},   {"cmbHSD", 'H', 2, 1},
-      {"cmbFontType", 'Y', 2, 1},       {"cmbNLQFontType", 'Q', 3, 0},
-      {"cmbPitch", 'P', 4, 0},          {"cmbFontLock", 'F', 2, 1},
-      {"cmbPitchLock", 'K', 2, 1},      {"cmbAutoLF", 'A', 2, 1},
-      {"cmbEmulation", 'M', 2, 1},      {"cmbCharacterTable", 'C', 2, 0},
-      {"cmbAutoCR", 'U', 2, 1},         {"cmbRollPaper", 'R', 2, 0},
-      {"cmbTearoff", 'E', 5, 0},        {"cmbPageLength", 'N', 8, 6},
-      {"cmbLPI", 'L', 2, 0},            {"cmbSlashedZero", 'Z', 2, 0},
-      {"cmbSkipOverPerf", 'V', 2, 1},   {"cmbFriction", 'O', 2, 1},
-      {"cmbInterface", 'I', 3, 2},      {"cmbStrobeEdge", 'S', 2, 1},
-      {"cmbCopyMode", '\0', 2, 1},
+      {"cmbPrintingMode", 'D', 2, 0},   {"cmbHSD", 'H', 2, 1},          {"cmbFontType", 'Y', 2, 1},
+      {"cmbNLQFontType", 'Q', 3, 0},    {"cmbPitch", 'P', 4, 0},        {"cmbFontLock", 'F', 2, 1},
+      {"cmbPitchLock", 'K', 2, 1},      {"cmbAutoLF", 'A', 2, 1},       {"cmbEmulation", 'M', 2, 1},
+      {"cmbCharacterTable", 'C', 2, 0}, {"cmbAutoCR", 'U', 2, 1},       {"cmbRollPaper", 'R', 2, 0},
+      {"cmbTearoff", 'E', 5, 0},        {"cmbPageLength", 'N', 8, 6},   {"cmbLPI", 'L', 2, 0},
+      {"cmbSlashedZero", 'Z', 2, 0},    {"cmbSkipOverPerf", 'V', 2, 1}, {"cmbFriction", 'O', 2, 1},
+      {"cmbInterface", 'I', 3, 2},      {"cmbStrobeEdge", 'S', 2, 1},   {"cmbCopyMode", '\0', 2, 1},
   };
   ASSERT_EQ(std::size(expected), catalogue().size());
   for (std::size_t i = 0; i < catalogue().size(); ++i) {

@@ -16,7 +16,8 @@ namespace {
 
 Selections defaults() {
   Selections s{};
-  for (std::size_t i = 0; i < settings::kBoxCount; ++i) s[i] = settings::catalogue()[i].defaultIndex;
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i)
+    s[i] = settings::catalogue()[i].defaultIndex;
   return s;
 }
 
@@ -44,7 +45,9 @@ std::string hex(const std::string& bytes) {
 }
 
 // The number of entries a box can have at most (its longest list).
-int entryCount(Box box) { return static_cast<int>(settings::spec(box).entries.size()); }
+int entryCount(Box box) {
+  return static_cast<int>(settings::spec(box).entries.size());
+}
 
 }  // namespace
 
@@ -76,26 +79,43 @@ TEST(FlagWords, SingleChangesFromTheDefaults) {
     std::int16_t value;
   };
   const Case cases[] = {
-      {Box::AutoCR, 0, 1, 0xA2},        // Auto CR encoded although the box is disabled
-      {Box::StrobeEdge, 0, 0, 0x10},    {Box::HSD, 0, 0, 0x08},
-      {Box::Emulation, 0, 1, 0x83},     {Box::CharacterTable, 1, 1, 0x80},
-      {Box::Friction, 0, 2, 0xA5},      {Box::Tearoff, 1, 2, 0xB1},
-      {Box::Tearoff, 2, 2, 0xBD},       {Box::Tearoff, 3, 2, 0xB9},
-      {Box::Tearoff, 4, 2, 0xB3},       {Box::SkipOverPerf, 0, 2, 0xF5},
-      {Box::PageLength, 1, 8, 0x18},    {Box::PageLength, 4, 7, 0x06},
-      {Box::PageLength, 5, 8, 0x48},    {Box::NLQFontType, 2, 9, 0x14},
-      {Box::NLQFontType, 1, 9, 0x11},   {Box::Pitch, 3, 10, 0x11},
-      {Box::Pitch, 2, 10, 0x04},        {Box::Interface, 1, 6, 1},
-      {Box::CopyMode, 0, 11, 0x01},     {Box::PitchLock, 0, 3, 0x04},
-      {Box::FontLock, 0, 3, 0x02},      {Box::AutoLF, 0, 1, 0x86},
-      {Box::LPI, 1, 1, 0x02},           {Box::RollPaper, 1, 2, 0x35},
-      {Box::PrintingMode, 1, 2, 0xB4},  {Box::SlashedZero, 1, 2, 0x95},
+      {Box::AutoCR, 0, 1, 0xA2},  // Auto CR encoded although the box is disabled
+      {Box::StrobeEdge, 0, 0, 0x10},
+      {Box::HSD, 0, 0, 0x08},
+      {Box::Emulation, 0, 1, 0x83},
+      {Box::CharacterTable, 1, 1, 0x80},
+      {Box::Friction, 0, 2, 0xA5},
+      {Box::Tearoff, 1, 2, 0xB1},
+      {Box::Tearoff, 2, 2, 0xBD},
+      {Box::Tearoff, 3, 2, 0xB9},
+      {Box::Tearoff, 4, 2, 0xB3},
+      {Box::SkipOverPerf, 0, 2, 0xF5},
+      {Box::PageLength, 1, 8, 0x18},
+      {Box::PageLength, 4, 7, 0x06},
+      {Box::PageLength, 5, 8, 0x48},
+      {Box::NLQFontType, 2, 9, 0x14},
+      {Box::NLQFontType, 1, 9, 0x11},
+      {Box::Pitch, 3, 10, 0x11},
+      {Box::Pitch, 2, 10, 0x04},
+      {Box::Interface, 1, 6, 1},
+      {Box::CopyMode, 0, 11, 0x01},
+      {Box::PitchLock, 0, 3, 0x04},
+      {Box::FontLock, 0, 3, 0x02},
+      {Box::AutoLF, 0, 1, 0x86},
+      {Box::LPI, 1, 1, 0x02},
+      {Box::RollPaper, 1, 2, 0x35},
+      {Box::PrintingMode, 1, 2, 0xB4},
+      {Box::SlashedZero, 1, 2, 0x95},
       {Box::FontType, 0, 9, 0x03},
       // A box with nothing chosen adds nothing to its word.
-      {Box::Tearoff, -1, 2, 0xB1},      {Box::Interface, -1, 6, 0},
-      {Box::PageLength, -1, 7, 0},      {Box::PageLength, -1, 8, 0},
-      {Box::NLQFontType, -1, 9, 0x10},  {Box::Pitch, -1, 10, 0},
-      {Box::LPI, -1, 1, 0x02},          {Box::Friction, -1, 2, 0xA5},
+      {Box::Tearoff, -1, 2, 0xB1},
+      {Box::Interface, -1, 6, 0},
+      {Box::PageLength, -1, 7, 0},
+      {Box::PageLength, -1, 8, 0},
+      {Box::NLQFontType, -1, 9, 0x10},
+      {Box::Pitch, -1, 10, 0},
+      {Box::LPI, -1, 1, 0x02},
+      {Box::Friction, -1, 2, 0xA5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(settings::spec(c.box).name + std::string(" index ") + std::to_string(c.index));

@@ -1,0 +1,62 @@
+#include "app/artwork/Artwork.h"
+
+#include "app/artwork/Pictures.h"
+
+namespace artwork {
+
+QImage draw(Picture picture) {
+  switch (picture) {
+    case Picture::ConfigBackground:
+      return drawConfigBackground();
+    case Picture::FeaturesBackground:
+      return drawFeaturesBackground();
+    case Picture::Heading:
+      return drawHeading();
+    case Picture::LeftCaptionsEscP:
+      return drawLeftCaptions(false);
+    case Picture::LeftCaptionsIbm:
+      return drawLeftCaptions(true);
+    case Picture::RightCaptions:
+      return drawRightCaptions();
+    case Picture::WaitNotice:
+      return drawWaitNotice();
+    case Picture::WindowIcon:
+      return drawWindowIcon();
+    case Picture::ApplySettingsNormal:
+    case Picture::ApplySettingsHover:
+    case Picture::RestoreDefaultNormal:
+    case Picture::RestoreDefaultHover:
+    case Picture::ShowFeaturesNormal:
+    case Picture::ShowFeaturesHover:
+    case Picture::PrintFeaturesNormal:
+    case Picture::PrintFeaturesHover:
+    case Picture::ExitNormal:
+    case Picture::ExitHover:
+    case Picture::CloseNormal:
+    case Picture::CloseHover:
+      return drawButton(picture);
+  }
+  return {};
+}
+
+const std::vector<BitmapFile>& bitmapFiles() {
+  static const std::vector<BitmapFile> files = {
+      {"Apply_Settings1.bmp", Picture::ApplySettingsNormal},
+      {"Apply_Settings2.bmp", Picture::ApplySettingsHover},
+      {"Restore_Default1.bmp", Picture::RestoreDefaultNormal},
+      {"Restore_Default2.bmp", Picture::RestoreDefaultHover},
+      {"Show_Features1.bmp", Picture::ShowFeaturesNormal},
+      {"Show_Features2.bmp", Picture::ShowFeaturesHover},
+      {"Print_Features1.bmp", Picture::PrintFeaturesNormal},
+      {"Print_Features2.bmp", Picture::PrintFeaturesHover},
+      {"Exit_Button1.bmp", Picture::ExitNormal},
+      {"Exit_Button2.bmp", Picture::ExitHover},
+      {"Close_Button1.bmp", Picture::CloseNormal},
+      {"Close_Button2.bmp", Picture::CloseHover},
+      {"Atribute1.bmp", Picture::LeftCaptionsEscP},
+      {"Atribute11.bmp", Picture::LeftCaptionsIbm},
+  };
+  return files;
+}
+
+}  // namespace artwork

@@ -1,0 +1,90 @@
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <iterator>
+
+#include "app/artwork/Lettering.h"
+#include "app/artwork/Palette.h"
+#include "app/artwork/Pictures.h"
+
+namespace artwork {
+
+namespace {
+
+struct ButtonPicture {
+  Picture normal;
+  Picture hover;
+  const char* caption;  // '&' marks the underlined access letter
+  QSize size;
+};
+
+const QSize kWideButton{128, 26};
+
+const ButtonPicture kButtons[] = {
+    {Picture::ApplySettingsNormal, Picture::ApplySettingsHover, "&Apply Settings", kWideButton},
+    {Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, "Restore &Default", kWideButton},
+    {Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, "&Show Features", kWideButton},
+    {Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, "&Print Features", kWideButton},
+    {Picture::ExitNormal, Picture::ExitHover, "E&xit", kWideButton},
+    {Picture::CloseNormal, Picture::CloseHover, "&Close", {126, 24}},
+};
+
+struct Look {
+  QColor top;
+  QColor bottom;
+  QColor border;
+};
+
+// Normal: a cool, light face. Hover: a warm amber face with a darker rim, so the button under
+// the pointer stands out at a glance.
+const Look kNormalLook{{0xff, 0xff, 0xff}, {0xd9, 0xe2, 0xec}, {0x7d, 0x90, 0xab}};
+const Look kHoverLook{{0xff, 0xf5, 0xdc}, {0xf9, 0xcd, 0x7a}, {0xb7, 0x7a, 0x12}};
+
+constexpr int kCaptionPixelSize = 12;
+constexpr int kCaptionMargin = 8;
+constexpr qreal kCornerRadius = 6;
+
+QStringList allCaptions() {
+  QStringList captions;
+  for (const ButtonPicture& button : kButtons) captions << QString::fromLatin1(button.caption);
+  return captions;
+}
+
+QImage paintButton(const ButtonPicture& button, const Look& look) {
+  QImage image(button.size, QImage::Format_RGB32);
+  // The corners outside the rounded face show the side panel the buttons stand on.
+  image.fill(palette::kSidePanel);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+
+  const QRectF face = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  QLinearGradient fill(face.topLeft(), face.bottomLeft());
+  fill.setColorAt(0, look.top);
+  fill.setColorAt(1, look.bottom);
+  QPainterPath outline;
+  outline.addRoundedRect(face, kCornerRadius, kCornerRadius);
+  painter.fillPath(outline, fill);
+  painter.setPen(QPen(look.border, 1));
+  painter.drawPath(outline);
+
+  // One font for all buttons, so their captions match in size.
+  const QFont font =
+      fittingFont(allCaptions(), kButtons[0].size.width() - 2 * kCaptionMargin, kCaptionPixelSize);
+  painter.setFont(font);
+  paintCaption(painter, image.rect(), QString::fromLatin1(button.caption), Qt::AlignHCenter,
+               palette::kInk);
+  return image;
+}
+
+}  // namespace
+
+QImage drawButton(Picture picture) {
+  const auto* button = std::find_if(
+      std::begin(kButtons), std::end(kButtons),
+      [&](const ButtonPicture& b) { return b.normal == picture || b.hover == picture; });
+  if (button == std::end(kButtons)) return {};
+  return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook);
+}
+
+}  // namespace artwork

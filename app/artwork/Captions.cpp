@@ -1,0 +1,94 @@
+#include <QPainter>
+
+#include "app/artwork/Lettering.h"
+#include "app/artwork/Palette.h"
+#include "app/artwork/Pictures.h"
+
+namespace artwork {
+
+namespace {
+
+// The painted wording, '&' before the underlined letter. It follows the caption labels of the
+// settings catalogue, except where the window paints something else: "LQ Font Type", the
+// emulation's own name for the character table, and "Copy Mode", which has no label at all.
+const char* const kLeftCaptions[] = {
+    "Printing Mo&de", "&High Speed Draft", "Font T&ype",     "L&Q Font Type", "&Pitch",
+    "&Font Lock",     "Pitch Loc&k",       "&Auto LineFeed", "E&mulation",
+};
+const char* const kCharacterTableEscP = "&Character Table";
+const char* const kCharacterTableIbm = "&Character Set";
+
+const char* const kRightCaptions[] = {
+    "A&uto CR Return", "&Roll Paper Support", "T&ear Off",       "Page Le&ngth",
+    "&Line Spacing",   "Slashed &Zero",       "Skip O&ver Perf", "Fricti&on Eject",
+    "&Interface",      "&Strobe Edge",        "&Copy Mode",
+};
+
+constexpr int kCaptionWidth = 131;
+constexpr int kRowPitch = 24;
+// Each row's selection box is 21 px high, but the window shows only the top 15 px of the right
+// column's last row; centring the text in the top 17 px keeps that row's underline in view.
+constexpr int kTextHeight = 17;
+constexpr int kCaptionPixelSize = 12;
+// The window shows only 129 px of each caption picture; keep clear of that edge.
+constexpr int kCaptionRoom = 124;
+constexpr int kCaptionIndent = 2;
+
+QStringList everyCaption() {
+  QStringList captions;
+  for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
+  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
+  captions << QString::fromLatin1(kCharacterTableEscP) << QString::fromLatin1(kCharacterTableIbm);
+  return captions;
+}
+
+QImage paintCaptions(const QStringList& captions, int height) {
+  QImage image(kCaptionWidth, height, QImage::Format_RGB32);
+  image.fill(palette::kPanel);
+  QPainter painter(&image);
+  // Both columns share one font, so their captions match in size.
+  painter.setFont(fittingFont(everyCaption(), kCaptionRoom, kCaptionPixelSize));
+  for (int row = 0; row < captions.size(); ++row) {
+    const QRect box(kCaptionIndent, row * kRowPitch, kCaptionWidth - kCaptionIndent, kTextHeight);
+    paintCaption(painter, box, captions[row], Qt::AlignLeft, palette::kInk);
+  }
+  return image;
+}
+
+}  // namespace
+
+QImage drawLeftCaptions(bool ibm) {
+  QStringList captions;
+  for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
+  captions << QString::fromLatin1(ibm ? kCharacterTableIbm : kCharacterTableEscP);
+  return paintCaptions(captions, 250);
+}
+
+QImage drawRightCaptions() {
+  QStringList captions;
+  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
+  return paintCaptions(captions, 265);
+}
+
+QImage drawHeading() {
+  constexpr int kBandTopOffset = 8;  // the heading stands 8 px below the top of the band
+  const QString text = QStringLiteral("Printer Permanent Settings");
+  QImage image(204, 16, QImage::Format_RGB32);
+  QPainter painter(&image);
+  paintTopBand(painter, image.width(), kBandTopOffset);
+  painter.setFont(fittingFont({text}, image.width() - 2, 12, QFont::Bold));
+  paintCaption(painter, image.rect().adjusted(1, 0, 0, 0), text, Qt::AlignLeft, palette::kInk);
+  return image;
+}
+
+QImage drawWaitNotice() {
+  const QString text = QStringLiteral("Please wait, while printer settings being applied.");
+  QImage image(346, 34, QImage::Format_RGB32);
+  image.fill(palette::kNoticeGrey);
+  QPainter painter(&image);
+  painter.setFont(fittingFont({text}, image.width() - 16, 13, QFont::Bold));
+  paintCaption(painter, image.rect(), text, Qt::AlignHCenter, palette::kNoticeInk);
+  return image;
+}
+
+}  // namespace artwork

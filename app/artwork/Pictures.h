@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include "app/artwork/Artwork.h"
+
+class QPainter;
+
+// The drawing of each kind of picture, one source file each; Artwork.cpp picks among them.
+namespace artwork {
+
+QImage drawConfigBackground();
+QImage drawFeaturesBackground();
+
+// The maker's word mark, fitted into frame on the side panel.
+void paintLogo(QPainter& painter, const QRect& frame);
+
+// The gradient of the top band, for a picture whose top edge lies bandOffset pixels below the
+// band's top edge.
+void paintTopBand(QPainter& painter, int width, int bandOffset);
+
+QImage drawHeading();
+QImage drawLeftCaptions(bool ibm);
+QImage drawRightCaptions();
+QImage drawWaitNotice();
+
+// One of the button pictures (Picture::ApplySettingsNormal to Picture::CloseHover).
+QImage drawButton(Picture picture);
+
+QImage drawWindowIcon();
+
+}  // namespace artwork

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Spooler.h"
+
+namespace platform {
+
+// The Windows print spooler (winspool, ANSI calls).
+class WinSpooler : public Spooler {
+ public:
+  DefaultPrinter defaultPrinter() override;
+  std::unique_ptr<Printer> open(const std::string& name) override;
+};
+
+}  // namespace platform
