@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/MouseButton.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +16,11 @@
 #include "app/artwork/Artwork.h"
 #include "app/frmConfigUtility.h"
 #include "app/frmFeatures.h"
+#include "download/Messages.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeSpooler.h"
 #include "fakes/ScriptedMessageBoxes.h"
+#include "platform/MouseButton.h"
 
 // A configuration window on fakes, reading its bitmap files from a folder of its own that
 // holds every file the artwork writes.
@@ -82,7 +83,7 @@ class WindowTest : public ::testing::Test {
                          Qt::KeyboardModifiers modifiers) {
     QTest::sendKeyEvent(QTest::Release, &focusOf(window), key, text, modifiers);
   }
-  // A letter typed with modifiers held: the modifier keys go down first and up last.
+  // A letter typed with modifiers held.
   static void chord(QWidget& window, Qt::KeyboardModifiers modifiers, Qt::Key letter,
                     const QString& text);
 
