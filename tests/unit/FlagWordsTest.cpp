@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "download/mdlFlagSettings.h"
+#include "fakes/Bytes.h"
 #include "settings/Catalogue.h"
 
 using mdlFlagSettings::fncGetFlagWords;
@@ -34,16 +35,6 @@ Selections lastEntries() {
   return s;
 }
 
-std::string hex(const std::string& bytes) {
-  std::string out;
-  char buf[4];
-  for (unsigned char b : bytes) {
-    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", b);
-    out += buf;
-  }
-  return out;
-}
-
 // The number of entries a box can have at most (its longest list).
 int entryCount(Box box) {
   return static_cast<int>(settings::spec(box).entries.size());
@@ -58,7 +49,7 @@ TEST(FlagWords, WorkedExamplesGiveTheirExactCommand) {
     const char* command;
   };
   const Case cases[] = {
-      {"defaults", defaults(), "1B 19 01 00 82 B5 00 00 00 02 0A 20 13 01 00"},
+      {"defaults", defaults(), kDefaultSettingsCommandHex},
       {"every box at index 0", allAt(0), "1B 19 01 18 A7 E5 06 00 00 00 02 88 03 01 01"},
       {"every box at its last entry", lastEntries(),
        "1B 19 01 00 00 12 00 00 00 02 0B D0 14 11 00"},

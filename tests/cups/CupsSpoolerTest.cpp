@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <functional>
+
+#include "cups/PrivateCups.h"
+#include "fakes/Bytes.h"
+#include "platform/cups/CupsSpooler.h"
+
+using platform::DefaultPrinter;
+
+namespace {
+
+constexpr const char* kQueue = "MRL770";
+
+class CupsSpoolerTest : public PrivateCupsTest {
+ protected:
+  platform::cups::CupsSpooler spooler;
+};
+
+}  // namespace
+
+TEST_F(CupsSpoolerTest, WritesArriveAsOneJobWithTheirBytesInOrder) {
+  cups().addQueue(kQueue);
+  const std::string name = "Doc: \"exact\" name, with  spaces";
+  const std::string first("\x1B\x00\x19", 3);
+  const std::string second("\x00\x00\xFF\r\n", 5);
+
+  auto printer = spooler.open(kQueue);
+  ASSERT_TRUE(printer);
+  EXPECT_EQ(0, printer->queuedJobs());
+  printer->startDoc(name);
+  printer->startPage();
+  printer->write(first);
+  printer->write(second);
+  printer->endPage();
+  printer->endDoc();
+  printer->close();
+
+  const auto jobs = cups().jobs();
+  ASSERT_EQ(1u, jobs.size());
+  EXPECT_EQ(name, jobs[0].name);
+  EXPECT_EQ(hex(first + second), hex(cups().printed(jobs[0].id)));
+}
+
+TEST_F(CupsSpoolerTest, QueuedJobsCountsHeldAndStoppedJobs) {
+  cups().addQueue(kQueue);
+  cups().holdJob(kQueue, "held");
+  cups().stopQueueWithJob(kQueue, "waiting");
+  auto printer = spooler.open(kQueue);
+  ASSERT_TRUE(printer);
+  EXPECT_EQ(2, printer->queuedJobs());
+}
+
+TEST_F(CupsSpoolerTest, OpenNeedsAnExistingQueue) {
+  cups().addQueue(kQueue);
+  EXPECT_TRUE(spooler.open(kQueue));
+  EXPECT_FALSE(spooler.open("Gone"));
+}
+
+struct DefaultCase {
+  const char* name;
+  std::function<void(PrivateCups&)> arrange;
+  DefaultPrinter::Status status;
+  const char* printer;
+};
+
+void PrintTo(const DefaultCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class DefaultPrinterTest : public CupsSpoolerTest,
+                           public ::testing::WithParamInterface<DefaultCase> {};
+
+TEST_P(DefaultPrinterTest, TellsWhatThereIs) {
+  GetParam().arrange(cups());
+  const DefaultPrinter printer = spooler.defaultPrinter();
+  EXPECT_EQ(GetParam().status, printer.status);
+  EXPECT_EQ(GetParam().printer, printer.name);
+}
+
+void addQueue(PrivateCups& cups) {
+  cups.addQueue(kQueue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DefaultPrinterTest,
+                         ::testing::Values(DefaultCase{"SchedulerDefault", addQueue,
+                                                       DefaultPrinter::Status::Found, kQueue},
+                                           DefaultCase{"InstanceNamedInPrinterVariable",
+                                                       [](PrivateCups& cups) {
+                                                         addQueue(cups);
+                                                         setenv("PRINTER", "MRL770/copy", 1);
+                                                       },
+                                                       DefaultPrinter::Status::Found, kQueue},
+                                           DefaultCase{"NoPrinterAtAll", [](PrivateCups&) {},
+                                                       DefaultPrinter::Status::NoPrinter, ""},
+                                           DefaultCase{"PrintersButNoDefault",
+                                                       [](PrivateCups& cups) {
+                                                         addQueue(cups);
+                                                         cups.addQueue("Other");
+                                                         cups.removeQueue("Other");
+                                                       },
+                                                       DefaultPrinter::Status::NoDefault, ""},
+                                           DefaultCase{"DefaultNamesAQueueThatIsGone",
+                                                       [](PrivateCups& cups) {
+                                                         addQueue(cups);
+                                                         setenv("PRINTER", "Gone", 1);
+                                                       },
+                                                       DefaultPrinter::Status::NoDefault, ""},
+                                           DefaultCase{"StoppedScheduler",
+                                                       [](PrivateCups& cups) {
+                                                         addQueue(cups);
+                                                         cups.stop();
+                                                       },
+                                                       DefaultPrinter::Status::Unreachable, ""},
+                                           DefaultCase{"FrozenScheduler",
+                                                       [](PrivateCups& cups) {
+                                                         addQueue(cups);
+                                                         cups.freeze();
+                                                       },
+                                                       DefaultPrinter::Status::Unreachable, ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
