@@ -5,12 +5,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "UserInput.h"
 #include "app/PictureFolder.h"
 #include "app/SurfacePicture.h"
 #include "app/artwork/Artwork.h"
@@ -24,7 +23,7 @@
 
 // A configuration window on fakes, reading its bitmap files from a folder of its own that
 // holds every file the artwork writes.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test, protected UserInput {
  protected:
   WindowTest() {
     for (const artwork::BitmapFile& file : artwork::bitmapFiles()) {
@@ -57,35 +56,6 @@ class WindowTest : public ::testing::Test {
   app::SurfacePicture& picture(QWidget& parent, const char* name) {
     return child<app::SurfacePicture>(parent, name);
   }
-
-  // A mouse move with no button pressed, delivered as the window system would.
-  static void moveOver(QWidget& target) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), target.mapToGlobal(QPointF(3, 3)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &move);
-  }
-  static void release(QWidget& target, Qt::MouseButton button) {
-    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), target.mapToGlobal(QPointF(3, 3)),
-                   button, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&target, &up);
-  }
-
-  // Key events go to the focused control of the window, through the application, with the
-  // text the keyboard gives them.
-  static QWidget& focusOf(QWidget& window) {
-    return window.focusWidget() ? *window.focusWidget() : window;
-  }
-  static void press(QWidget& window, Qt::Key key, const QString& text,
-                    Qt::KeyboardModifiers modifiers) {
-    QTest::sendKeyEvent(QTest::Press, &focusOf(window), key, text, modifiers);
-  }
-  static void releaseKey(QWidget& window, Qt::Key key, const QString& text,
-                         Qt::KeyboardModifiers modifiers) {
-    QTest::sendKeyEvent(QTest::Release, &focusOf(window), key, text, modifiers);
-  }
-  // A letter typed with modifiers held.
-  static void chord(QWidget& window, Qt::KeyboardModifiers modifiers, Qt::Key letter,
-                    const QString& text);
 
   QTemporaryDir folder;
   app::PictureFolder pictures{folder.path()};

@@ -1,8 +1,8 @@
-#include "WindowFixture.h"
+#include "UserInput.h"
 
 // QTest presses the modifier keys before the letter and releases them after it.
-void WindowTest::chord(QWidget& window, Qt::KeyboardModifiers modifiers, Qt::Key letter,
-                       const QString& text) {
+void UserInput::chord(QWidget& window, Qt::KeyboardModifiers modifiers, Qt::Key letter,
+                      const QString& text) {
   press(window, letter, text, modifiers);
   releaseKey(window, letter, text, modifiers);
 }
