@@ -44,8 +44,12 @@ QPixmap builtIn(Picture picture) {
   return QPixmap::fromImage(artwork::draw(picture));
 }
 
-QFont fontOf(const char* family, qreal pointSize, bool bold) {
-  QFont result{QLatin1String(family)};
+// A font by its family name; Qt substitutes a family the system lacks. The stand-in, when
+// given, is tried first where the family is missing, for a caption that must fit its label.
+QFont fontOf(const char* family, qreal pointSize, bool bold, const char* standIn = nullptr) {
+  QFont result;
+  result.setFamilies(standIn ? QStringList{QLatin1String(family), QLatin1String(standIn)}
+                             : QStringList{QLatin1String(family)});
   result.setPointSizeF(pointSize);
   result.setBold(bold);
   return result;
@@ -79,7 +83,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
            fontOf("Lucida Sans Unicode", 14.25, true), this);
   addLabel("Label2", QStringLiteral("Zel MRL 770  Features"), kTitle,
-           fontOf("MS Sans Serif", 9.75, true), this);
+           fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const ButtonSpec& spec : kButtons) {
     auto* button = new app::SurfacePicture(spec.name, spec.geometry, builtIn(spec.picture), this);
@@ -101,6 +105,9 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   text->setPlainText(QString::fromStdString(app::featureList())
                          .replace(QLatin1String("\r\n"), QLatin1String("\n")));
   text->setReadOnly(true);
+  // Lines wrap at the box's width and the list fits it: a plain box without scroll bars.
+  text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text->setFocus();
 }
