@@ -36,7 +36,7 @@ const QRect kWaitNotice(168, 144, 350, 33);
 constexpr int kButtonLeft = 596;
 const QSize kButtonSize(128, 26);
 
-struct ButtonSpec {
+struct PictureButton {
   const char* name;
   int top;
   Picture picture;  // the normal picture the window is built with
@@ -47,7 +47,7 @@ struct ButtonSpec {
 };
 
 // In the order in which a move over the background puts the normal pictures back.
-const ButtonSpec kButtons[] = {
+const PictureButton kButtons[] = {
     {"imgApplySettings", 168, Picture::ApplySettingsNormal, "Apply_Settings1.bmp",
      "Apply_Settings2.bmp", 'A', &frmConfigUtility::applySettings},
     {"imgDefault", 198, Picture::RestoreDefaultNormal, "Restore_Default1.bmp",
@@ -141,9 +141,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   // Created bottom to top: the caption labels under the background, the buttons over it,
   // then the child panels and boxes, the wait notice last so that it covers the boxes.
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
-    const settings::BoxSpec& spec = settings::catalogue()[i];
-    if (*spec.caption == '\0') continue;
-    auto* label = new QLabel(plainCaption(spec.caption), this);
+    const settings::BoxSpec& row = settings::catalogue()[i];
+    if (*row.caption == '\0') continue;
+    auto* label = new QLabel(plainCaption(row.caption), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->setGeometry(rowRect(i, kLeftCaptionLeft, kRightCaptionLeft));
     label->setFont(verdana(9.75));
@@ -153,15 +153,15 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
                                            builtIn(Picture::ConfigBackground), this);
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
-  for (const ButtonSpec& spec : kButtons) {
+  for (const PictureButton& row : kButtons) {
     auto* button = new app::SurfacePicture(
-        spec.name, QRect(QPoint(kButtonLeft, spec.top), kButtonSize), builtIn(spec.picture), this);
-    const std::size_t number = hover_.add({button, spec.normalFile, spec.hoverFile});
+        row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize), builtIn(row.picture), this);
+    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
     connect(button, &app::SurfacePicture::released, this,
-            [this, action = spec.action](int code) { (this->*action)(code); });
-    if (spec.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
+            [this, action = row.action](int code) { (this->*action)(code); });
+    if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
   picturePanel("Picture1", kHeading, builtIn(Picture::Heading), this);
@@ -301,8 +301,8 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
 }
 
 void frmConfigUtility::runCtrlKey(char letter) {
-  for (const ButtonSpec& spec : kButtons) {
-    if (spec.ctrlKey == letter) (this->*spec.action)(platform::kLeftButton);
+  for (const PictureButton& row : kButtons) {
+    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
   }
 }
 

@@ -22,7 +22,7 @@ const QRect kTitle(8, 5, 153, 17);
 const QRect kFeatureText(8, 120, 577, 293);
 const QColor kTextColour(0, 0, 64);
 
-struct ButtonSpec {
+struct PictureButton {
   const char* name;
   QRect geometry;
   Picture picture;  // the normal picture the window is built with
@@ -33,7 +33,7 @@ struct ButtonSpec {
 };
 
 // In the order in which a move over the background puts the normal pictures back.
-const ButtonSpec kButtons[] = {
+const PictureButton kButtons[] = {
     {"imgClose", QRect(600, 392, 126, 24), Picture::CloseNormal, "Close_Button1.bmp",
      "Close_Button2.bmp", 'C', &frmFeatures::closeFeatures},
     {"imgPrintFeatures", QRect(600, 360, 128, 26), Picture::PrintFeaturesNormal,
@@ -85,13 +85,13 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   addLabel("Label2", QStringLiteral("Zel MRL 770  Features"), kTitle,
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
-  for (const ButtonSpec& spec : kButtons) {
-    auto* button = new app::SurfacePicture(spec.name, spec.geometry, builtIn(spec.picture), this);
-    const std::size_t number = hover_.add({button, spec.normalFile, spec.hoverFile});
+  for (const PictureButton& row : kButtons) {
+    auto* button = new app::SurfacePicture(row.name, row.geometry, builtIn(row.picture), this);
+    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
     connect(button, &app::SurfacePicture::released, this,
-            [this, action = spec.action](int code) { (this->*action)(code); });
+            [this, action = row.action](int code) { (this->*action)(code); });
   }
 
   auto* text = new QPlainTextEdit(this);
@@ -129,8 +129,8 @@ void frmFeatures::closeEvent(QCloseEvent* event) {
 
 void frmFeatures::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
   if (modifiers != Qt::ControlModifier) return;
-  for (const ButtonSpec& spec : kButtons) {
-    if (spec.ctrlKey == letter) (this->*spec.action)(platform::kLeftButton);
+  for (const PictureButton& row : kButtons) {
+    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
   }
 }
 

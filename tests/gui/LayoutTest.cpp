@@ -164,13 +164,13 @@ TEST_F(Layout, PicturePanelsClipTheirPicturesFromTheTopLeft) {
 TEST_F(Layout, StartsWithTheDefaultsTheDisabledBoxesAndTheFocusOnPrintingMode) {
   frmConfigUtility& w = window();
   QApplication::setActiveWindow(&w);
-  for (const settings::BoxSpec& spec : settings::catalogue()) {
-    QComboBox& box = combo(spec.name);
-    EXPECT_EQ(spec.defaultIndex, box.currentIndex()) << spec.name;
-    EXPECT_FALSE(box.isEditable()) << spec.name;
+  for (const settings::BoxSpec& box : settings::catalogue()) {
+    QComboBox& shown = combo(box.name);
+    EXPECT_EQ(box.defaultIndex, shown.currentIndex()) << box.name;
+    EXPECT_FALSE(shown.isEditable()) << box.name;
     const bool disabled =
-        std::string(spec.name) == "cmbNLQFontType" || std::string(spec.name) == "cmbAutoCR";
-    EXPECT_EQ(!disabled, box.isEnabled()) << spec.name;
+        std::string(box.name) == "cmbNLQFontType" || std::string(box.name) == "cmbAutoCR";
+    EXPECT_EQ(!disabled, shown.isEnabled()) << box.name;
   }
   EXPECT_EQ(4, combo("cmbPitch").count());
   EXPECT_EQ(QStringLiteral("Graphics"), combo("cmbCharacterTable").itemText(0));
@@ -197,9 +197,9 @@ TEST_F(Layout, TabVisitsTheEnabledBoxesInWindowOrderAndNothingElse) {
     }
   } while (at != &combo("cmbPrintingMode"));
   QStringList expected;
-  for (const settings::BoxSpec& spec : settings::catalogue()) {
-    const std::string name = spec.name;
-    if (name != "cmbNLQFontType" && name != "cmbAutoCR") expected << QLatin1String(spec.name);
+  for (const settings::BoxSpec& box : settings::catalogue()) {
+    const std::string name = box.name;
+    if (name != "cmbNLQFontType" && name != "cmbAutoCR") expected << QLatin1String(box.name);
   }
   EXPECT_EQ(expected, visited);
   for (auto* picture : w.findChildren<app::SurfacePicture*>()) {
