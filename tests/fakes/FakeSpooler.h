@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,8 @@ class FakeSpooler : public platform::Spooler {
   int jobsInQueue = 0;
   // The call, by the first word of its record, that throws instead of doing its work.
   std::string throwAt;
+  // Runs at every recorded call, to look at the caller while the spooler works.
+  std::function<void(const std::string& call)> duringCall;
 
   std::vector<std::string> calls;
   std::vector<platform::ByteString> written;
@@ -66,6 +69,7 @@ class FakeSpooler : public platform::Spooler {
 
   void record(const std::string& call) {
     calls.push_back(call);
+    if (duringCall) duringCall(call);
     if (!throwAt.empty() && call.rfind(throwAt, 0) == 0) throw std::runtime_error("spooler failed");
   }
 

@@ -1,22 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <memory>
 
 namespace {
 
-// Fonts need a running application. It is made only when tests run, not while ctest lists
-// them, because listing happens without the offscreen platform set in the environment.
+// Fonts and windows need a running application, one per test program. It is made only when tests
+// run, not while ctest lists them, because listing happens without the offscreen platform set in
+// the environment.
 class GuiApplication : public testing::Environment {
  public:
-  void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
 
  private:
-  char name_[14] = "artwork_tests";
+  char name_[10] = "gui_tests";
   char* argv_[2] = {name_, nullptr};
   int argc_ = 1;
-  std::unique_ptr<QGuiApplication> app_;
+  std::unique_ptr<QApplication> app_;
 };
 
 }  // namespace

@@ -1,0 +1,31 @@
+#include "app/HoverPictures.h"
+
+namespace app {
+
+namespace {
+constexpr std::int16_t kTrue = -1;
+constexpr std::int16_t kFalse = 0;
+}  // namespace
+
+std::size_t HoverPictures::add(const Button& button) {
+  buttons_.push_back(button);
+  return buttons_.size() - 1;
+}
+
+void HoverPictures::overButton(std::size_t button) {
+  if (blnButtonsNormal != kTrue) return;
+  load(*buttons_[button].picture, buttons_[button].hoverFile);
+  blnButtonsNormal = kFalse;
+}
+
+void HoverPictures::overBackground() {
+  if (blnButtonsNormal != kFalse) return;
+  for (const Button& button : buttons_) load(*button.picture, button.normalFile);
+  blnButtonsNormal = kTrue;
+}
+
+void HoverPictures::load(SurfacePicture& target, const char* fileName) {
+  if (folder_.load(fileName, target.picture())) target.update();
+}
+
+}  // namespace app

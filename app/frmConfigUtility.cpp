@@ -1,0 +1,318 @@
+#include "app/frmConfigUtility.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+
+#include "app/WindowFrame.h"
+#include "app/artwork/Artwork.h"
+#include "app/frmFeatures.h"
+#include "download/DownloadSettings.h"
+#include "download/Messages.h"
+#include "features/PrintFeatures.h"
+#include "platform/MouseButton.h"
+
+using artwork::Picture;
+using settings::Box;
+
+namespace {
+
+const QSize kClientSize(726, 356);
+
+// Selection rows: eleven per column at a pitch of 24 px from y 56, boxes 137 x 21 px.
+constexpr int kFirstRowTop = 56;
+constexpr int kRowPitch = 24;
+constexpr int kLeftCaptionLeft = 16;
+constexpr int kRightCaptionLeft = 288;
+constexpr int kLeftBoxLeft = 144;
+constexpr int kRightBoxLeft = 416;
+const QSize kRowSize(137, 21);
+
+const QRect kBackground(0, 0, 726, 357);
+const QRect kHeading(8, 8, 201, 17);
+const QRect kLeftCaptions(16, 56, 129, 241);
+const QRect kRightCaptions(288, 56, 129, 255);
+const QRect kWaitNotice(168, 144, 350, 33);
+
+constexpr int kButtonLeft = 596;
+const QSize kButtonSize(128, 26);
+
+struct PictureButton {
+  const char* name;
+  int top;
+  Picture picture;  // the normal picture the window is built with
+  const char* normalFile;
+  const char* hoverFile;
+  char ctrlKey;
+  void (frmConfigUtility::*action)(int button);
+};
+
+// In the order in which a move over the background puts the normal pictures back.
+const PictureButton kButtons[] = {
+    {"imgApplySettings", 168, Picture::ApplySettingsNormal, "Apply_Settings1.bmp",
+     "Apply_Settings2.bmp", 'A', &frmConfigUtility::applySettings},
+    {"imgDefault", 198, Picture::RestoreDefaultNormal, "Restore_Default1.bmp",
+     "Restore_Default2.bmp", 'D', &frmConfigUtility::restoreDefault},
+    {"imgExit", 288, Picture::ExitNormal, "Exit_Button1.bmp", "Exit_Button2.bmp", 'X',
+     &frmConfigUtility::exitProgram},
+    {"imgPFeatures", 258, Picture::PrintFeaturesNormal, "Print_Features1.bmp",
+     "Print_Features2.bmp", 'P', &frmConfigUtility::printFeatures},
+    {"imgSFeatures", 228, Picture::ShowFeaturesNormal, "Show_Features1.bmp", "Show_Features2.bmp",
+     'S', &frmConfigUtility::showFeatures},
+};
+
+// Alt keys that only act while their box can take the focus; every other access key of the
+// catalogue always moves the focus.
+struct AltCondition {
+  Box box;
+  bool (*allows)(const settings::SelectionBoxes& boxes);
+};
+
+constexpr settings::Selection kUsb = 1;
+
+const AltCondition kAltConditions[] = {
+    {Box::NLQFontType,
+     [](const settings::SelectionBoxes& b) { return b.box(Box::NLQFontType).enabled(); }},
+    {Box::AutoCR, [](const settings::SelectionBoxes& b) { return b.box(Box::AutoCR).enabled(); }},
+    {Box::StrobeEdge,
+     [](const settings::SelectionBoxes& b) { return b.selection(Box::Interface) != kUsb; }},
+};
+
+constexpr std::int16_t kCtrlPending = 2;
+
+QPixmap builtIn(Picture picture) {
+  return QPixmap::fromImage(artwork::draw(picture));
+}
+
+bool isLeftColumn(std::size_t box) {
+  return box < settings::kLeftColumnBoxes;
+}
+
+QRect rowRect(std::size_t box, int leftColumnX, int rightColumnX) {
+  const std::size_t row = isLeftColumn(box) ? box : box - settings::kLeftColumnBoxes;
+  return {QPoint(isLeftColumn(box) ? leftColumnX : rightColumnX,
+                 kFirstRowTop + static_cast<int>(row) * kRowPitch),
+          kRowSize};
+}
+
+// The caption as it reads, without the '&' that marks its access letter: the Alt keys are
+// the window's own, so no label may claim them as mnemonics.
+QString plainCaption(const char* caption) {
+  return QString::fromLatin1(caption).remove('&');
+}
+
+QFont verdana(qreal pointSize) {
+  QFont font(QStringLiteral("Verdana"));
+  font.setPointSizeF(pointSize);
+  return font;
+}
+
+// A child panel that shows its picture from its top left corner and clips what does not fit.
+QLabel* picturePanel(const char* name, const QRect& geometry, const QPixmap& picture,
+                     QWidget* parent) {
+  auto* panel = new QLabel(parent);
+  panel->setObjectName(QLatin1String(name));
+  panel->setGeometry(geometry);
+  panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  panel->setPixmap(picture);
+  return panel;
+}
+
+QStringList textsOf(const std::vector<std::string>& entries) {
+  QStringList texts;
+  for (const std::string& entry : entries) texts << QString::fromStdString(entry);
+  return texts;
+}
+
+QStringList itemsOf(const QComboBox& combo) {
+  QStringList items;
+  for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+  return items;
+}
+
+}  // namespace
+
+frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::PictureFolder& pictures)
+    : platform_(platform), pictures_(pictures), hover_(pictures) {
+  setObjectName(QStringLiteral("frmConfigUtility"));
+  setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
+  setWindowIcon(builtIn(Picture::WindowIcon));
+  app::fixWindowFrame(*this, kClientSize, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  // Created bottom to top: the caption labels under the background, the buttons over it,
+  // then the child panels and boxes, the wait notice last so that it covers the boxes.
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+    const settings::BoxSpec& row = settings::catalogue()[i];
+    if (*row.caption == '\0') continue;
+    auto* label = new QLabel(plainCaption(row.caption), this);
+    label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    label->setGeometry(rowRect(i, kLeftCaptionLeft, kRightCaptionLeft));
+    label->setFont(verdana(9.75));
+  }
+
+  imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,
+                                           builtIn(Picture::ConfigBackground), this);
+  connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
+
+  for (const PictureButton& row : kButtons) {
+    auto* button = new app::SurfacePicture(
+        row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize), builtIn(row.picture), this);
+    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
+    connect(button, &app::SurfacePicture::moved, this,
+            [this, number] { hover_.overButton(number); });
+    connect(button, &app::SurfacePicture::released, this,
+            [this, action = row.action](int code) { (this->*action)(code); });
+    if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
+  }
+
+  picturePanel("Picture1", kHeading, builtIn(Picture::Heading), this);
+  Atribute1_ = picturePanel("Atribute1", kLeftCaptions, builtIn(Picture::LeftCaptionsEscP), this);
+  picturePanel("Picture3", kRightCaptions, builtIn(Picture::RightCaptions), this);
+
+  QWidget* previous = nullptr;
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(settings::catalogue()[i].name));
+    combo->setGeometry(rowRect(i, kLeftBoxLeft, kRightBoxLeft));
+    combo->setFont(verdana(8.25));
+    const auto box = static_cast<Box>(i);
+    connect(combo, &QComboBox::activated, this, [this, box](int entry) {
+      boxes_.setSelection(box, static_cast<settings::Selection>(entry));
+    });
+    if (previous) setTabOrder(previous, combo);
+    previous = combo;
+    comboBoxes_[i] = combo;
+    boxChanged(box);
+  }
+
+  imgWarning_ = picturePanel("imgWarning", kWaitNotice, builtIn(Picture::WaitNotice), this);
+
+  boxes_.IntializeSelectionBoxes();
+  comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();
+}
+
+frmConfigUtility::~frmConfigUtility() = default;
+
+void frmConfigUtility::applySettings(int button) {
+  mdlFlagSettings::applySettings(button, platform_, *this);
+}
+
+void frmConfigUtility::restoreDefault(int button) {
+  mdlFlagSettings::restoreDefault(button, platform_, *this);
+}
+
+void frmConfigUtility::showFeatures(int button) {
+  if (button != platform::kLeftButton) return;
+  hide();
+  // A features window that was closed is loaded afresh; one that was only hidden comes back
+  // as it was left.
+  if (!features_ || features_->unloaded()) {
+    features_ = std::make_unique<frmFeatures>(platform_, pictures_, boxes_, *this);
+  }
+  features_->show();
+}
+
+void frmConfigUtility::printFeatures(int button) {
+  features::printFeatures(button, platform_, boxes_);
+}
+
+void frmConfigUtility::exitProgram(int button) {
+  if (button != platform::kLeftButton) return;
+  if (userConfirmsQuit()) endProgram();
+}
+
+void frmConfigUtility::loadCaptionPicture(const std::string& fileName) {
+  QPixmap picture = Atribute1_->pixmap();
+  if (pictures_.load(fileName.c_str(), picture)) Atribute1_->setPixmap(picture);
+}
+
+void frmConfigUtility::hideWaitNotice() {
+  imgWarning_->hide();
+}
+
+void frmConfigUtility::boxChanged(Box box) {
+  QComboBox& combo = *comboBoxes_[settings::index(box)];
+  const settings::SelectionBox& model = boxes_.box(box);
+  const QSignalBlocker quiet(combo);
+  // Refilled only when the entries differ: a box may be reporting the user's own pick.
+  const QStringList entries = textsOf(model.entries());
+  if (itemsOf(combo) != entries) {
+    combo.clear();
+    combo.addItems(entries);
+  }
+  combo.setCurrentIndex(model.selection());
+  combo.setEnabled(model.enabled());
+}
+
+void frmConfigUtility::showWaitNotice() {
+  imgWarning_->show();
+}
+
+void frmConfigUtility::setApplySettingsEnabled(bool enabled) {
+  imgApplySettings_->setEnabled(enabled);
+}
+
+void frmConfigUtility::setBackgroundEnabled(bool enabled) {
+  imgBackground_->setEnabled(enabled);
+}
+
+void frmConfigUtility::repaintNow() {
+  repaint();
+}
+
+void frmConfigUtility::closeEvent(QCloseEvent* event) {
+  if (ending_) {
+    event->accept();
+    return;
+  }
+  if (!userConfirmsQuit()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  endProgram();
+}
+
+void frmConfigUtility::keyDown(Qt::KeyboardModifiers modifiers) {
+  if (modifiers == Qt::ControlModifier) intCtrlPending_ = kCtrlPending;
+}
+
+bool frmConfigUtility::character() {
+  if (intCtrlPending_ != kCtrlPending) return false;
+  intCtrlPending_ = 0;
+  return true;
+}
+
+void frmConfigUtility::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
+  if (modifiers == Qt::AltModifier) moveFocusByAltKey(letter);
+  if (modifiers == Qt::ControlModifier) runCtrlKey(letter);
+}
+
+void frmConfigUtility::moveFocusByAltKey(char letter) {
+  if (letter == 0) return;
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+    if (settings::accessKey(settings::catalogue()[i]) != letter) continue;
+    const auto box = static_cast<Box>(i);
+    for (const AltCondition& condition : kAltConditions) {
+      if (condition.box == box && !condition.allows(boxes_)) return;
+    }
+    comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
+    return;
+  }
+}
+
+void frmConfigUtility::runCtrlKey(char letter) {
+  for (const PictureButton& row : kButtons) {
+    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
+  }
+}
+
+bool frmConfigUtility::userConfirmsQuit() {
+  return messages::show(platform_.messageBoxes, messages::quitPrompt()) == platform::Answer::Yes;
+}
+
+void frmConfigUtility::endProgram() {
+  ending_ = true;
+  features_.reset();
+  hide();
+  emit programEnded();
+}

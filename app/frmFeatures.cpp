@@ -1,0 +1,140 @@
+#include "app/frmFeatures.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/FeatureList.h"
+#include "app/SurfacePicture.h"
+#include "app/WindowFrame.h"
+#include "app/artwork/Artwork.h"
+#include "features/PrintFeatures.h"
+#include "platform/MouseButton.h"
+
+using artwork::Picture;
+
+namespace {
+
+const QSize kClientSize(736, 453);
+const QRect kBackground(0, 0, 738, 455);
+const QRect kHeading(176, 56, 257, 33);
+const QRect kTitle(8, 5, 153, 17);
+const QRect kFeatureText(8, 120, 577, 293);
+const QColor kTextColour(0, 0, 64);
+
+struct PictureButton {
+  const char* name;
+  QRect geometry;
+  Picture picture;  // the normal picture the window is built with
+  const char* normalFile;
+  const char* hoverFile;
+  char ctrlKey;
+  void (frmFeatures::*action)(int button);
+};
+
+// In the order in which a move over the background puts the normal pictures back.
+const PictureButton kButtons[] = {
+    {"imgClose", QRect(600, 392, 126, 24), Picture::CloseNormal, "Close_Button1.bmp",
+     "Close_Button2.bmp", 'C', &frmFeatures::closeFeatures},
+    {"imgPrintFeatures", QRect(600, 360, 128, 26), Picture::PrintFeaturesNormal,
+     "Print_Features1.bmp", "Print_Features2.bmp", 'P', &frmFeatures::printFeatures},
+};
+
+QPixmap builtIn(Picture picture) {
+  return QPixmap::fromImage(artwork::draw(picture));
+}
+
+// A font by its family name; Qt substitutes a family the system lacks. The stand-in, when
+// given, is tried first where the family is missing, for a caption that must fit its label.
+QFont fontOf(const char* family, qreal pointSize, bool bold, const char* standIn = nullptr) {
+  QFont result;
+  result.setFamilies(standIn ? QStringList{QLatin1String(family), QLatin1String(standIn)}
+                             : QStringList{QLatin1String(family)});
+  result.setPointSizeF(pointSize);
+  result.setBold(bold);
+  return result;
+}
+
+void addLabel(const char* name, const QString& text, const QRect& geometry, const QFont& labelFont,
+              QWidget* window) {
+  auto* label = new QLabel(text, window);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(geometry);
+  label->setFont(labelFont);
+}
+
+}  // namespace
+
+frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder& pictures,
+                         const settings::SelectionBoxes& boxes, QWidget& configurationWindow)
+    : platform_(platform),
+      boxes_(boxes),
+      configurationWindow_(configurationWindow),
+      hover_(pictures) {
+  setObjectName(QStringLiteral("frmFeatures"));
+  setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
+  app::fixWindowFrame(*this, kClientSize, Qt::WindowCloseButtonHint);
+
+  // Created bottom to top: the background, the labels and buttons on it, the text box last.
+  auto* background = new app::SurfacePicture("imgBackground", kBackground,
+                                             builtIn(Picture::FeaturesBackground), this);
+  connect(background, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
+
+  addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
+           fontOf("Lucida Sans Unicode", 14.25, true), this);
+  addLabel("Label2", QStringLiteral("Zel MRL 770  Features"), kTitle,
+           fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
+
+  for (const PictureButton& row : kButtons) {
+    auto* button = new app::SurfacePicture(row.name, row.geometry, builtIn(row.picture), this);
+    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
+    connect(button, &app::SurfacePicture::moved, this,
+            [this, number] { hover_.overButton(number); });
+    connect(button, &app::SurfacePicture::released, this,
+            [this, action = row.action](int code) { (this->*action)(code); });
+  }
+
+  auto* text = new QPlainTextEdit(this);
+  text->setObjectName(QStringLiteral("txtFeatures"));
+  text->setGeometry(kFeatureText);
+  text->setFont(fontOf("Verdana", 9.75, false));
+  QPalette colours = text->palette();
+  colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Text, kTextColour);
+  text->setPalette(colours);
+  text->setPlainText(QString::fromStdString(app::featureList())
+                         .replace(QLatin1String("\r\n"), QLatin1String("\n")));
+  text->setReadOnly(true);
+  // Lines wrap at the box's width and the list fits it: a plain box without scroll bars.
+  text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text->setFocus();
+}
+
+void frmFeatures::printFeatures(int button) {
+  features::printFeatures(button, platform_, boxes_);
+}
+
+void frmFeatures::closeFeatures(int button) {
+  if (button != platform::kLeftButton) return;
+  backToConfiguration();
+}
+
+void frmFeatures::closeEvent(QCloseEvent* event) {
+  backToConfiguration();
+  unloaded_ = true;
+  event->accept();
+}
+
+void frmFeatures::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
+  if (modifiers != Qt::ControlModifier) return;
+  for (const PictureButton& row : kButtons) {
+    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
+  }
+}
+
+void frmFeatures::backToConfiguration() {
+  hide();
+  configurationWindow_.show();
+}

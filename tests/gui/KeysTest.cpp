@@ -1,0 +1,187 @@
+#include <QClipboard>
+#include <QPlainTextEdit>
+
+#include "WindowFixture.h"
+
+namespace {
+
+const Qt::KeyboardModifiers kAlt = Qt::AltModifier;
+const Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+
+Qt::Key keyOf(char letter) {
+  return static_cast<Qt::Key>(Qt::Key_A + (letter - 'A'));
+}
+
+// The text a letter key carries: the lower-case letter, or its control character with Ctrl.
+QString textOf(char letter, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::ControlModifier) return QString(QChar(letter - 'A' + 1));
+  return QString(QChar(modifiers & Qt::ShiftModifier ? letter : letter - 'A' + 'a'));
+}
+
+class Keys : public WindowTest {
+ protected:
+  void keys(QWidget& target, Qt::KeyboardModifiers modifiers, char letter) {
+    chord(target, modifiers, keyOf(letter), textOf(letter, modifiers));
+  }
+  QString focused() { return window().focusWidget()->objectName(); }
+  // Picks an entry as the user does, with the keyboard in the box.
+  void pick(const char* box, int entry) {
+    combo(box).setFocus();
+    while (combo(box).currentIndex() > entry) QTest::keyClick(&combo(box), Qt::Key_Up);
+    while (combo(box).currentIndex() < entry) QTest::keyClick(&combo(box), Qt::Key_Down);
+  }
+};
+
+TEST_F(Keys, AltLettersMoveTheFocusToTheirBoxes) {
+  struct Case {
+    char letter;
+    const char* box;
+  };
+  const Case cases[] = {
+      {'D', "cmbPrintingMode"}, {'H', "cmbHSD"},          {'Y', "cmbFontType"},
+      {'P', "cmbPitch"},        {'F', "cmbFontLock"},     {'K', "cmbPitchLock"},
+      {'A', "cmbAutoLF"},       {'M', "cmbEmulation"},    {'C', "cmbCharacterTable"},
+      {'R', "cmbRollPaper"},    {'E', "cmbTearoff"},      {'N', "cmbPageLength"},
+      {'S', "cmbStrobeEdge"},   {'L', "cmbLPI"},          {'Z', "cmbSlashedZero"},
+      {'I', "cmbInterface"},    {'V', "cmbSkipOverPerf"}, {'O', "cmbFriction"},
+  };
+  const settings::Selections before = window().selectionBoxes().selections();
+  for (const Case& c : cases) {
+    combo("cmbCopyMode").setFocus();
+    keys(window(), kAlt, c.letter);
+    EXPECT_EQ(QLatin1String(c.box), focused()) << "Alt+" << c.letter;
+  }
+  for (char letter : {'B', 'G', 'J', 'T', 'W', 'X', 'Q', 'U'}) {
+    combo("cmbCopyMode").setFocus();
+    keys(window(), kAlt, letter);
+    EXPECT_EQ(QStringLiteral("cmbCopyMode"), focused()) << "Alt+" << letter;
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+  // An Alt letter is no typed character: no box picks an entry by it.
+  EXPECT_EQ(before, window().selectionBoxes().selections());
+}
+
+TEST_F(Keys, AltKeysOfDisabledBoxesActOnceTheirBoxesAreEnabled) {
+  pick("cmbInterface", 1);  // USB
+  keys(window(), kAlt, 'S');
+  EXPECT_EQ(QStringLiteral("cmbInterface"), focused());
+
+  pick("cmbEmulation", 0);  // IBM
+  keys(window(), kAlt, 'U');
+  EXPECT_EQ(QStringLiteral("cmbAutoCR"), focused());
+
+  pick("cmbFontType", 0);  // LQ
+  keys(window(), kAlt, 'Q');
+  EXPECT_EQ(QStringLiteral("cmbNLQFontType"), focused());
+}
+
+TEST_F(Keys, CtrlLettersRunTheButtons) {
+  boxes.answers = {platform::Answer::Cancel,  // Ctrl+A
+                   platform::Answer::Cancel,  // Ctrl+D
+                   platform::Answer::Cancel,  // Ctrl+P
+                   platform::Answer::No};     // Ctrl+X
+  for (char letter : {'A', 'D', 'P', 'X', 'B', 'Q', 'Z'}) keys(window(), kCtrl, letter);
+  ASSERT_EQ(4u, boxes.shown.size());
+  EXPECT_EQ(messages::readinessPrompt().text, boxes.shown[0].text);
+  EXPECT_EQ(messages::readinessPrompt().text, boxes.shown[1].text);
+  EXPECT_EQ(messages::readinessPrompt().text, boxes.shown[2].text);
+  EXPECT_EQ(messages::quitPrompt().text, boxes.shown[3].text);
+  EXPECT_TRUE(window().isVisible());
+
+  keys(window(), kCtrl, 'S');
+  EXPECT_FALSE(window().isVisible());
+  ASSERT_NE(nullptr, window().features());
+  EXPECT_TRUE(window().features()->isVisible());
+}
+
+TEST_F(Keys, OnlyTheExactModifierStateCounts) {
+  combo("cmbCopyMode").setFocus();
+  keys(window(), Qt::ControlModifier | Qt::ShiftModifier, 'A');
+  keys(window(), Qt::AltModifier | Qt::ControlModifier, 'A');
+  keys(window(), Qt::ShiftModifier | Qt::AltModifier, 'D');
+  keys(window(), Qt::ShiftModifier, 'D');
+  keys(window(), Qt::NoModifier, 'X');
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(QStringLiteral("cmbCopyMode"), focused());
+}
+
+TEST_F(Keys, CtrlAloneMakesTheNextCharacterVanish) {
+  QComboBox& mode = combo("cmbPrintingMode");
+  press(window(), Qt::Key_Control, QString(), kCtrl);
+  releaseKey(window(), Qt::Key_Control, QString(), Qt::NoModifier);
+  EXPECT_EQ(2, window().intCtrlPending());
+
+  QTest::sendKeyEvent(QTest::Click, &mode, Qt::Key_U, QStringLiteral("u"), Qt::NoModifier);
+  EXPECT_EQ(0, mode.currentIndex());
+  EXPECT_EQ(0, window().intCtrlPending());
+
+  // The same character once more reaches the box, which picks "Uni-Direction" by it.
+  QTest::sendKeyEvent(QTest::Click, &mode, Qt::Key_U, QStringLiteral("u"), Qt::NoModifier);
+  EXPECT_EQ(1, mode.currentIndex());
+}
+
+TEST_F(Keys, CtrlAHidesItsControlCharacterFromTheBoxAndActsOnTheKeyUp) {
+  boxes.answers = {platform::Answer::Cancel};
+  QComboBox& mode = combo("cmbPrintingMode");
+  press(window(), Qt::Key_Control, QString(), kCtrl);
+  bool reachedBox = false;
+  struct Spy : QObject {
+    bool* reached;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_A) {
+        *reached = true;
+      }
+      return false;
+    }
+  } spy;
+  spy.reached = &reachedBox;
+  mode.installEventFilter(&spy);
+  press(window(), Qt::Key_A, QStringLiteral("\x01"), kCtrl);
+  mode.removeEventFilter(&spy);
+  EXPECT_FALSE(reachedBox);
+  EXPECT_TRUE(boxes.shown.empty());
+  releaseKey(window(), Qt::Key_A, QStringLiteral("\x01"), kCtrl);
+  EXPECT_EQ(1u, boxes.shown.size());
+}
+
+TEST_F(Keys, ReleasingCtrlBeforeTheLetterDoesNothing) {
+  press(window(), Qt::Key_Control, QString(), kCtrl);
+  press(window(), Qt::Key_A, QStringLiteral("\x01"), kCtrl);
+  releaseKey(window(), Qt::Key_Control, QString(), Qt::NoModifier);
+  releaseKey(window(), Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Keys, FeaturesWindowAnswersCtrlPAndCtrlCButNoAltKeys) {
+  window().showFeatures(platform::kLeftButton);
+  frmFeatures& f = *window().features();
+  keys(f, kAlt, 'C');
+  keys(f, kAlt, 'P');
+  keys(f, kCtrl, 'X');
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_TRUE(boxes.shown.empty());
+
+  boxes.answers = {platform::Answer::Cancel};
+  keys(f, kCtrl, 'P');
+  EXPECT_EQ(1u, boxes.shown.size());
+  EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(Keys, CtrlCCopiesTheSelectedFeatureTextAndThenClosesTheWindow) {
+  window().showFeatures(platform::kLeftButton);
+  frmFeatures& f = *window().features();
+  auto& text = child<QPlainTextEdit>(f, "txtFeatures");
+  QApplication::clipboard()->setText(QStringLiteral("before"));
+  QTextCursor cursor = text.textCursor();
+  cursor.setPosition(4);
+  cursor.setPosition(9, QTextCursor::KeepAnchor);
+  text.setTextCursor(cursor);
+
+  keys(f, kCtrl, 'C');
+  EXPECT_EQ(QStringLiteral("9 pin"), QApplication::clipboard()->text());
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_TRUE(window().isVisible());
+  EXPECT_FALSE(f.unloaded());
+}
+
+}  // namespace
