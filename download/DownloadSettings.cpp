@@ -11,8 +11,8 @@ const char* const kSettingsDocumentName = "Permanent Settings Configuration";
 
 void DownloadSettings(const FlagWords& words, platform::Platform& platform,
                       DownloadWindow& window) {
-  switch (RawPrintJob(platform, kSettingsDocumentName, {settingsCommand(words)},
-                      BusyCheck::Required)) {
+  switch (
+      RawPrintJob(platform, kSettingsDocumentName, {settingsCommand(words)}, BusyCheck::Required)) {
     case PrintOutcome::Busy:
       // The window must look usable again while the user reads the message.
       window.setApplySettingsEnabled(true);

@@ -10,8 +10,7 @@ extern const char* const kSettingsDocumentName;
 constexpr int kPauseAfterSettingsMs = 2500;
 
 // Sends the settings command for the block and reports every outcome to the user.
-void DownloadSettings(const FlagWords& words, platform::Platform& platform,
-                      DownloadWindow& window);
+void DownloadSettings(const FlagWords& words, platform::Platform& platform, DownloadWindow& window);
 
 // The Apply Settings and Restore Default actions, run on a mouse-button release over their
 // buttons; only the left button acts.

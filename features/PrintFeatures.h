@@ -15,7 +15,6 @@ void fncPrintPrinterFeaturesIBM(platform::Platform& platform);
 // The print-features flow behind both windows' Print Features buttons, run on a mouse-button
 // release; only the left button acts. After the readiness prompt, the emulation chosen in the
 // configuration window (applied or not) decides the page.
-void printFeatures(int button, platform::Platform& platform,
-                   const settings::SelectionBoxes& boxes);
+void printFeatures(int button, platform::Platform& platform, const settings::SelectionBoxes& boxes);
 
 }  // namespace features

@@ -2,7 +2,7 @@
 # Sourced by scripts/run and scripts/test.
 
 MRL770_PACKAGES=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config clang-format
   googletest libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client

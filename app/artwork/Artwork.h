@@ -9,26 +9,26 @@ namespace artwork {
 // built with them, and the same drawings are written out as the bitmap files the windows
 // load at run time.
 enum class Picture {
-  ConfigBackground,      // 726 x 357, the configuration window's background with the logo
-  FeaturesBackground,    // 738 x 455, the features window's background with the logo
-  Heading,               // 204 x 16, "Printer Permanent Settings"
-  LeftCaptionsEscP,      // 131 x 250, the left column's ten captions under ESC/P
-  LeftCaptionsIbm,       // 131 x 250, the same under IBM
-  RightCaptions,         // 131 x 265, the right column's eleven captions
-  WaitNotice,            // 346 x 34, "Please wait, while printer settings being applied."
-  ApplySettingsNormal,   // 128 x 26 each, the configuration window's buttons
+  ConfigBackground,     // 726 x 357, the configuration window's background with the logo
+  FeaturesBackground,   // 738 x 455, the features window's background with the logo
+  Heading,              // 204 x 16, "Printer Permanent Settings"
+  LeftCaptionsEscP,     // 131 x 250, the left column's ten captions under ESC/P
+  LeftCaptionsIbm,      // 131 x 250, the same under IBM
+  RightCaptions,        // 131 x 265, the right column's eleven captions
+  WaitNotice,           // 346 x 34, "Please wait, while printer settings being applied."
+  ApplySettingsNormal,  // 128 x 26 each, the configuration window's buttons
   ApplySettingsHover,
   RestoreDefaultNormal,
   RestoreDefaultHover,
   ShowFeaturesNormal,
   ShowFeaturesHover,
-  PrintFeaturesNormal,   // also on the features window
+  PrintFeaturesNormal,  // also on the features window
   PrintFeaturesHover,
   ExitNormal,
   ExitHover,
-  CloseNormal,           // 126 x 24, the features window's Close button
+  CloseNormal,  // 126 x 24, the features window's Close button
   CloseHover,
-  WindowIcon,            // 64 x 64, a printer
+  WindowIcon,  // 64 x 64, a printer
 };
 
 // Draws a picture at its exact size.
