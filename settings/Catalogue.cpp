@@ -50,12 +50,12 @@ const std::array<BoxSpec, kBoxCount>& catalogue() {
   return boxes;
 }
 
-const BoxSpec& spec(Box box) {
+const BoxSpec& boxSpec(Box box) {
   return catalogue()[index(box)];
 }
 
-char accessKey(const BoxSpec& spec) {
-  const char* amp = std::strchr(spec.caption, '&');
+char accessKey(const BoxSpec& box) {
+  const char* amp = std::strchr(box.caption, '&');
   if (amp == nullptr || amp[1] == '\0') return '\0';
   return static_cast<char>(std::toupper(static_cast<unsigned char>(amp[1])));
 }

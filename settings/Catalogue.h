@@ -52,10 +52,10 @@ struct BoxSpec {
 };
 
 const std::array<BoxSpec, kBoxCount>& catalogue();
-const BoxSpec& spec(Box box);
+const BoxSpec& boxSpec(Box box);
 
 // The access letter of a box as an upper-case letter, or '\0' when its caption has none.
-char accessKey(const BoxSpec& spec);
+char accessKey(const BoxSpec& box);
 
 // One selection per box, in catalogue order.
 using Selections = std::array<Selection, kBoxCount>;

@@ -40,7 +40,7 @@ void SelectionBoxes::setSelection(Box box, Selection selection) {
 }
 
 void SelectionBoxes::IntializeSelectionBoxes() {
-  for (Box box : kInitializationOrder) setSelection(box, spec(box).defaultIndex);
+  for (Box box : kInitializationOrder) setSelection(box, boxSpec(box).defaultIndex);
   view_.hideWaitNotice();
 }
 

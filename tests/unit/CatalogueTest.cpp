@@ -32,11 +32,12 @@ TEST(Catalogue, BoxesInWindowOrderWithTheirAccessLetters) {
 }
 
 TEST(Catalogue, EntryTextsThatAreEasyToGetWrong) {
-  EXPECT_EQ("LQ ", settings::spec(Box::FontType).entries[0]);
-  EXPECT_EQ("3.67 Inch", settings::spec(Box::PageLength).entries[1]);
-  EXPECT_EQ((std::vector<std::string>{"Enable", "Disable"}), settings::spec(Box::CopyMode).entries);
+  EXPECT_EQ("LQ ", settings::boxSpec(Box::FontType).entries[0]);
+  EXPECT_EQ("3.67 Inch", settings::boxSpec(Box::PageLength).entries[1]);
+  EXPECT_EQ((std::vector<std::string>{"Enable", "Disable"}),
+            settings::boxSpec(Box::CopyMode).entries);
   EXPECT_EQ((std::vector<std::string>{"Short Auto", "Short Manual", "True Auto", "True Manual",
                                       "Disabled"}),
-            settings::spec(Box::Tearoff).entries);
-  EXPECT_STREQ("A&uto CR Return", settings::spec(Box::AutoCR).caption);
+            settings::boxSpec(Box::Tearoff).entries);
+  EXPECT_STREQ("A&uto CR Return", settings::boxSpec(Box::AutoCR).caption);
 }
