@@ -43,4 +43,8 @@ bool PictureFolder::load(const char* fileName, QPixmap& picture) const {
   return true;
 }
 
+QPixmap builtIn(artwork::Picture picture) {
+  return QPixmap::fromImage(artwork::draw(picture));
+}
+
 }  // namespace app

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/artwork/Artwork.h"
+
 namespace app {
 
 // The folder the windows read their bitmap files from: the program's own folder.
@@ -22,5 +24,8 @@ class PictureFolder {
  private:
   QString folder_;
 };
+
+// A picture as the program draws it: what the windows are built with before any file is read.
+QPixmap builtIn(artwork::Picture picture);
 
 }  // namespace app

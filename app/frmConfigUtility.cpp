@@ -79,10 +79,6 @@ const AltCondition kAltConditions[] = {
 
 constexpr std::int16_t kCtrlPending = 2;
 
-QPixmap builtIn(Picture picture) {
-  return QPixmap::fromImage(artwork::draw(picture));
-}
-
 bool isLeftColumn(std::size_t box) {
   return box < settings::kLeftColumnBoxes;
 }
@@ -135,7 +131,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     : platform_(platform), pictures_(pictures), hover_(pictures) {
   setObjectName(QStringLiteral("frmConfigUtility"));
   setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
-  setWindowIcon(builtIn(Picture::WindowIcon));
+  setWindowIcon(app::builtIn(Picture::WindowIcon));
   app::fixWindowFrame(*this, kClientSize, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   // Created bottom to top: the caption labels under the background, the buttons over it,
@@ -150,12 +146,13 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   }
 
   imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,
-                                           builtIn(Picture::ConfigBackground), this);
+                                           app::builtIn(Picture::ConfigBackground), this);
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(
-        row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize), builtIn(row.picture), this);
+    auto* button =
+        new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
+                                app::builtIn(row.picture), this);
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
@@ -164,9 +161,10 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
-  picturePanel("Picture1", kHeading, builtIn(Picture::Heading), this);
-  Atribute1_ = picturePanel("Atribute1", kLeftCaptions, builtIn(Picture::LeftCaptionsEscP), this);
-  picturePanel("Picture3", kRightCaptions, builtIn(Picture::RightCaptions), this);
+  picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading), this);
+  Atribute1_ =
+      picturePanel("Atribute1", kLeftCaptions, app::builtIn(Picture::LeftCaptionsEscP), this);
+  picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions), this);
 
   QWidget* previous = nullptr;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
@@ -184,7 +182,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     boxChanged(box);
   }
 
-  imgWarning_ = picturePanel("imgWarning", kWaitNotice, builtIn(Picture::WaitNotice), this);
+  imgWarning_ = picturePanel("imgWarning", kWaitNotice, app::builtIn(Picture::WaitNotice), this);
 
   boxes_.IntializeSelectionBoxes();
   comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();

@@ -40,10 +40,6 @@ const PictureButton kButtons[] = {
      "Print_Features1.bmp", "Print_Features2.bmp", 'P', &frmFeatures::printFeatures},
 };
 
-QPixmap builtIn(Picture picture) {
-  return QPixmap::fromImage(artwork::draw(picture));
-}
-
 // A font by its family name; Qt substitutes a family the system lacks. The stand-in, when
 // given, is tried first where the family is missing, for a caption that must fit its label.
 QFont fontOf(const char* family, qreal pointSize, bool bold, const char* standIn = nullptr) {
@@ -77,7 +73,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
 
   // Created bottom to top: the background, the labels and buttons on it, the text box last.
   auto* background = new app::SurfacePicture("imgBackground", kBackground,
-                                             builtIn(Picture::FeaturesBackground), this);
+                                             app::builtIn(Picture::FeaturesBackground), this);
   connect(background, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
@@ -86,7 +82,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(row.name, row.geometry, builtIn(row.picture), this);
+    auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.picture), this);
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
