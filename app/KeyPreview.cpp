@@ -31,6 +31,11 @@ Qt::KeyboardModifiers modifiersAfter(const QKeyEvent& event) {
   return event.type() == QEvent::KeyPress ? reported | own : reported & ~own;
 }
 
+// Tab and Backtab move the focus before the window sees them as typed characters.
+bool isFocusKey(int key) {
+  return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
 char letterOf(int key) {
   return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<char>('A' + (key - Qt::Key_A)) : 0;
 }
@@ -46,10 +51,20 @@ KeyPreview::~KeyPreview() {
   QCoreApplication::instance()->removeEventFilter(this);
 }
 
+// The widget that gets the window's keys: its focused control, or the list a selection box of
+// the window has open, which holds the keyboard while it is up.
+QWidget* KeyPreview::keyTarget() const {
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    for (QWidget* owner = popup->parentWidget(); owner; owner = owner->parentWidget()) {
+      if (owner == &window_) return popup->focusWidget() ? popup->focusWidget() : popup;
+    }
+  }
+  return window_.focusWidget() ? window_.focusWidget() : &window_;
+}
+
 bool KeyPreview::eventFilter(QObject* receiver, QEvent* event) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-  QWidget* focused = window_.focusWidget() ? window_.focusWidget() : &window_;
-  if (receiver != focused) return false;
+  if (receiver != keyTarget()) return false;
 
   const auto& key = static_cast<const QKeyEvent&>(*event);
   const Qt::KeyboardModifiers modifiers = modifiersAfter(key);
@@ -59,7 +74,14 @@ bool KeyPreview::eventFilter(QObject* receiver, QEvent* event) {
     return false;
   }
   handler_.keyDown(modifiers);
-  return !key.text().isEmpty() && handler_.character();
+  if (key.text().isEmpty() || isFocusKey(key.key())) return false;
+  // A letter with Alt is an access key, not a character typed into the focused control.
+  if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier)) return true;
+  return handler_.character();
+}
+
+void closeSelectionLists() {
+  while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 
 }  // namespace app

@@ -21,7 +21,8 @@ class KeyPreviewHandler {
 // Shows a window's key events to its handler before the focused control sees them. Only a
 // filter on the application object comes before the focused widget; it sees each event once
 // per receiver on its way (the native window, the focused widget, each parent it propagates
-// to), so only the delivery to the focused widget counts.
+// to), so only the delivery to the focused widget, or to the open list of one of the window's
+// selection boxes, counts.
 class KeyPreview : public QObject {
  public:
   KeyPreview(QWidget& window, KeyPreviewHandler& handler);
@@ -30,8 +31,13 @@ class KeyPreview : public QObject {
   bool eventFilter(QObject* receiver, QEvent* event) override;
 
  private:
+  QWidget* keyTarget() const;
+
   QWidget& window_;
   KeyPreviewHandler& handler_;
 };
+
+// Closes the list a selection box has open, before an access key acts on the window.
+void closeSelectionLists();
 
 }  // namespace app

@@ -172,6 +172,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     combo->setObjectName(QLatin1String(settings::catalogue()[i].name));
     combo->setGeometry(rowRect(i, kLeftBoxLeft, kRightBoxLeft));
     combo->setFont(verdana(8.25));
+    combo->installEventFilter(this);
     const auto box = static_cast<Box>(i);
     connect(combo, &QComboBox::activated, this, [this, box](int entry) {
       boxes_.setSelection(box, static_cast<settings::Selection>(entry));
@@ -257,6 +258,16 @@ void frmConfigUtility::repaintNow() {
   repaint();
 }
 
+bool frmConfigUtility::eventFilter(QObject* watched, QEvent* event) {
+  // The wheel only turns through the entries of the box that has the focus, so that scrolling
+  // over the window never changes a setting by the way.
+  if (event->type() == QEvent::Wheel) {
+    const auto* combo = qobject_cast<QComboBox*>(watched);
+    if (combo && focusWidget() != combo) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void frmConfigUtility::closeEvent(QCloseEvent* event) {
   if (ending_) {
     event->accept();
@@ -293,6 +304,7 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
     for (const AltCondition& condition : kAltConditions) {
       if (condition.box == box && !condition.allows(boxes_)) return;
     }
+    app::closeSelectionLists();
     comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
     return;
   }
@@ -300,7 +312,9 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
 
 void frmConfigUtility::runCtrlKey(char letter) {
   for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
+    if (row.ctrlKey != letter) continue;
+    app::closeSelectionLists();
+    (this->*row.action)(platform::kLeftButton);
   }
 }
 

@@ -61,6 +61,7 @@ class frmConfigUtility : public QWidget,
   void programEnded();
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -61,6 +61,74 @@ TEST_F(Keys, AltLettersMoveTheFocusToTheirBoxes) {
   EXPECT_EQ(before, window().selectionBoxes().selections());
 }
 
+// Each box gets the letter that would pick one of its entries if it arrived as typed text.
+TEST_F(Keys, AnAltLetterPicksNoEntryInTheFocusedBox) {
+  struct Case {
+    const char* from;
+    char letter;
+    const char* focusAfter;
+  };
+  const Case cases[] = {
+      {"cmbHSD", 'E', "cmbTearoff"},                // "Enabled"
+      {"cmbEmulation", 'I', "cmbInterface"},        // "IBM"
+      {"cmbPrintingMode", 'U', "cmbPrintingMode"},  // "Uni-Direction"; Auto CR is disabled
+      {"cmbSkipOverPerf", 'N', "cmbPageLength"},    // "None" from "1 Inch" below
+  };
+  pick("cmbSkipOverPerf", 0);
+  const settings::Selections before = window().selectionBoxes().selections();
+  for (const Case& c : cases) {
+    combo(c.from).setFocus();
+    keys(window(), kAlt, c.letter);
+    EXPECT_EQ(QLatin1String(c.focusAfter), focused()) << "Alt+" << c.letter;
+  }
+  EXPECT_EQ(before, window().selectionBoxes().selections());
+  EXPECT_EQ(QStringList(), reads);  // no caption picture reloaded by an emulation change
+}
+
+TEST_F(Keys, AccessKeysActWhileABoxHasItsListOpen) {
+  QComboBox& interface = combo("cmbInterface");
+  interface.setFocus();
+  interface.showPopup();
+  ASSERT_NE(nullptr, QApplication::activePopupWidget());
+  keys(window(), kAlt, 'M');
+  EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+  EXPECT_EQ(QStringLiteral("cmbEmulation"), focused());
+
+  boxes.answers = {platform::Answer::Cancel};
+  combo("cmbEmulation").showPopup();
+  ASSERT_NE(nullptr, QApplication::activePopupWidget());
+  keys(window(), kCtrl, 'A');
+  EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+  ASSERT_EQ(1u, boxes.shown.size());
+  EXPECT_EQ(messages::readinessPrompt().text, boxes.shown[0].text);
+  EXPECT_EQ(1, window().selectionBoxes().selection(settings::Box::Emulation));
+}
+
+TEST_F(Keys, TabStillMovesTheFocusAfterCtrlAlone) {
+  combo("cmbPrintingMode").setFocus();
+  press(window(), Qt::Key_Control, QString(), kCtrl);
+  releaseKey(window(), Qt::Key_Control, QString(), Qt::NoModifier);
+  press(window(), Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier);
+  EXPECT_EQ(QStringLiteral("cmbHSD"), focused());
+  EXPECT_EQ(2, window().intCtrlPending());
+}
+
+TEST_F(Keys, TheWheelTurnsOnlyTheBoxWithTheFocus) {
+  const auto turn = [](QComboBox& target, int delta) {
+    QWheelEvent wheel(QPointF(5, 5), target.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&target, &wheel);
+  };
+  combo("cmbPrintingMode").setFocus();
+  turn(combo("cmbEmulation"), 120);  // towards "IBM"
+  EXPECT_EQ(1, combo("cmbEmulation").currentIndex());
+  EXPECT_EQ(1, window().selectionBoxes().selection(settings::Box::Emulation));
+  EXPECT_EQ(QStringLiteral("cmbPrintingMode"), focused());
+
+  turn(combo("cmbPrintingMode"), -120);  // towards "Uni-Direction"
+  EXPECT_EQ(1, window().selectionBoxes().selection(settings::Box::PrintingMode));
+}
+
 TEST_F(Keys, AltKeysOfDisabledBoxesActOnceTheirBoxesAreEnabled) {
   pick("cmbInterface", 1);  // USB
   keys(window(), kAlt, 'S');

@@ -20,9 +20,12 @@ struct UserInput {
     QApplication::sendEvent(&target, &up);
   }
 
-  // Key events go to the focused control of the window, through the application, with the
-  // text the keyboard gives them.
+  // Key events go to the focused control of the window, or to an open list, which holds the
+  // keyboard while it is up; through the application, with the text the keyboard gives them.
   static QWidget& focusOf(QWidget& window) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      return popup->focusWidget() ? *popup->focusWidget() : *popup;
+    }
     return window.focusWidget() ? *window.focusWidget() : window;
   }
   static void press(QWidget& window, Qt::Key key, const QString& text,
