@@ -1,11 +1,28 @@
 #include "platform/cups/CupsConnection.h"
 
+#include <cctype>
+#include <cstdio>
+
 namespace platform::cups {
 
 namespace {
 
 constexpr int kConnectTimeoutMs = 5000;
 constexpr double kCallTimeoutSeconds = 5.0;
+
+std::string percentEncoded(const std::string& text) {
+  std::string encoded;
+  for (unsigned char c : text) {
+    if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+      encoded += static_cast<char>(c);
+    } else {
+      char escape[4];
+      std::snprintf(escape, sizeof escape, "%%%02X", c);
+      encoded += escape;
+    }
+  }
+  return encoded;
+}
 
 }  // namespace
 
@@ -30,6 +47,14 @@ CupsConnection::~CupsConnection() {
 int CupsConnection::giveUp(http_t*, void* connection) {
   static_cast<CupsConnection*>(connection)->gaveUp_ = true;
   return 0;
+}
+
+std::string printerResource(const std::string& queue) {
+  return "/printers/" + percentEncoded(queue);
+}
+
+std::string printerUri(const std::string& queue) {
+  return "ipp://localhost" + printerResource(queue);
 }
 
 }  // namespace platform::cups

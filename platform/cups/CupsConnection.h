@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <memory>
+#include <string>
 
 namespace platform::cups {
 
@@ -30,5 +31,10 @@ class CupsConnection {
   http_t* http_;
   bool gaveUp_ = false;
 };
+
+// The queue's printer URI on the scheduler and the resource its requests go to, with the name
+// percent-encoded: queue names may hold characters that a URI may not.
+std::string printerUri(const std::string& queue);
+std::string printerResource(const std::string& queue);
 
 }  // namespace platform::cups

@@ -7,8 +7,8 @@ namespace platform::cups {
 CupsPrinter::CupsPrinter(std::unique_ptr<CupsConnection> connection, std::string name)
     : connection_(std::move(connection)),
       name_(std::move(name)),
-      uri_("ipp://localhost/printers/" + name_),
-      resource_("/printers/" + name_) {}
+      uri_(printerUri(name_)),
+      resource_(printerResource(name_)) {}
 
 CupsPrinter::~CupsPrinter() {
   close();

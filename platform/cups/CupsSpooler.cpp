@@ -1,5 +1,7 @@
 #include "platform/cups/CupsSpooler.h"
 
+#include "platform/SystemSpooler.h"
+
 #include "platform/cups/CupsConnection.h"
 #include "platform/cups/CupsPrinter.h"
 
@@ -13,9 +15,9 @@ void freeDest(cups_dest_t* dest) {
   cupsFreeDests(1, dest);
 }
 
-// The destination by name, or the default one for a null name.
-Dest namedDest(const CupsConnection& connection, const char* name) {
-  return Dest(cupsGetNamedDest(connection.http(), name, nullptr), &freeDest);
+// The default destination.
+Dest defaultDest(const CupsConnection& connection) {
+  return Dest(cupsGetNamedDest(connection.http(), nullptr, nullptr), &freeDest);
 }
 
 // Whether the scheduler took part in the last call on the connection.
@@ -36,6 +38,18 @@ DefaultPrinter::Status withoutDefault(const CupsConnection& connection) {
                                                        : DefaultPrinter::Status::NoDefault;
 }
 
+// Asked on our own connection: libcups's lookup by name falls back to its default connection,
+// which waits minutes for a scheduler that does not answer.
+bool queueExists(const CupsConnection& connection, const std::string& name) {
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+               printerUri(name).c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "printer-name");
+  ippDelete(cupsDoRequest(connection.http(), request, "/"));
+  return answered(connection) && cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+}
+
 }  // namespace
 
 DefaultPrinter CupsSpooler::defaultPrinter() {
@@ -44,7 +58,7 @@ DefaultPrinter CupsSpooler::defaultPrinter() {
   // asking for any printer tell them apart.
   const auto connection = CupsConnection::open();
   if (!connection) return {DefaultPrinter::Status::Unreachable, ""};
-  const Dest dest = namedDest(*connection, nullptr);
+  const Dest dest = defaultDest(*connection);
   if (!dest) {
     return {
         answered(*connection) ? withoutDefault(*connection) : DefaultPrinter::Status::Unreachable,
@@ -58,8 +72,12 @@ DefaultPrinter CupsSpooler::defaultPrinter() {
 
 std::unique_ptr<Printer> CupsSpooler::open(const std::string& name) {
   auto connection = CupsConnection::open();
-  if (!connection || !namedDest(*connection, name.c_str())) return nullptr;
+  if (!connection || !queueExists(*connection, name)) return nullptr;
   return std::make_unique<CupsPrinter>(std::move(connection), name);
 }
 
 }  // namespace platform::cups
+
+std::unique_ptr<platform::Spooler> platform::makeSystemSpooler() {
+  return std::make_unique<cups::CupsSpooler>();
+}

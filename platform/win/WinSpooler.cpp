@@ -1,5 +1,7 @@
 #include "platform/win/WinSpooler.h"
 
+#include "platform/SystemSpooler.h"
+
 #include <windows.h>
 #include <winspool.h>
 
@@ -79,3 +81,7 @@ std::unique_ptr<Printer> WinSpooler::open(const std::string& name) {
 }
 
 }  // namespace platform
+
+std::unique_ptr<platform::Spooler> platform::makeSystemSpooler() {
+  return std::make_unique<WinSpooler>();
+}

@@ -59,6 +59,30 @@ TEST_F(CupsSpoolerTest, OpenNeedsAnExistingQueue) {
   EXPECT_FALSE(spooler.open("Gone"));
 }
 
+// The check runs on our own connection: the test's timeout bounds it, where libcups's own
+// lookup waits more than two minutes.
+TEST_F(CupsSpoolerTest, OpenGivesUpOnAFrozenScheduler) {
+  cups().addQueue(kQueue);
+  cups().freeze();
+  EXPECT_FALSE(spooler.open(kQueue));
+  cups().thaw();
+}
+
+TEST_F(CupsSpoolerTest, AQueueNameThatAUriMustEscapeGetsItsJob) {
+  const std::string queue = "Zel%41+770";
+  cups().addQueue(queue);
+  auto printer = spooler.open(queue);
+  ASSERT_TRUE(printer);
+  printer->startDoc("escaped");
+  printer->write("\x1B\x19\x01");
+  printer->endDoc();
+  printer->close();
+
+  const auto jobs = cups().jobs();
+  ASSERT_EQ(1u, jobs.size());
+  EXPECT_EQ("1B 19 01", hex(cups().printed(jobs[0].id)));
+}
+
 struct DefaultCase {
   const char* name;
   std::function<void(PrivateCups&)> arrange;
