@@ -7,9 +7,9 @@
 #include "app/artwork/Artwork.h"
 #include "app/frmFeatures.h"
 #include "download/DownloadSettings.h"
-#include "download/Messages.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
+#include "printjob/Messages.h"
 
 using artwork::Picture;
 using settings::Box;

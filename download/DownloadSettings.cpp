@@ -1,38 +1,51 @@
 #include "download/DownloadSettings.h"
 
-#include "download/Messages.h"
-#include "download/RawPrintJob.h"
-#include "download/ReadinessPrompt.h"
 #include "platform/MouseButton.h"
+#include "printjob/Messages.h"
+#include "printjob/RawPrintJob.h"
+#include "printjob/ReadinessPrompt.h"
 
 namespace mdlFlagSettings {
 
 const char* const kSettingsDocumentName = "Permanent Settings Configuration";
 
+namespace {
+
+// The window must look usable again while the user reads why nothing was downloaded.
+void showOverUsableWindow(platform::Platform& platform, DownloadWindow& window,
+                          const messages::Message& message) {
+  window.setApplySettingsEnabled(true);
+  window.hideWaitNotice();
+  window.setBackgroundEnabled(true);
+  window.repaintNow();
+  messages::show(platform.messageBoxes, message);
+}
+
+}  // namespace
+
 void DownloadSettings(const FlagWords& words, platform::Platform& platform,
                       DownloadWindow& window) {
-  switch (
-      RawPrintJob(platform, kSettingsDocumentName, {settingsCommand(words)}, BusyCheck::Required)) {
-    case PrintOutcome::Busy:
-      // The window must look usable again while the user reads the message.
-      window.setApplySettingsEnabled(true);
-      window.hideWaitNotice();
-      window.setBackgroundEnabled(true);
-      window.repaintNow();
-      messages::show(platform.messageBoxes, messages::printerBusy());
+  const printjob::PrintResult result = printjob::RawPrintJob(
+      platform, kSettingsDocumentName, {settingsCommand(words)}, printjob::BusyCheck::Required);
+  switch (result.outcome) {
+    case printjob::PrintOutcome::Busy:
+      showOverUsableWindow(platform, window, messages::printerBusy());
       return;
-    case PrintOutcome::Sent:
+    case printjob::PrintOutcome::NotAccepted:
+      showOverUsableWindow(platform, window, messages::settingsNotAccepted(result.reason));
+      return;
+    case printjob::PrintOutcome::Sent:
       // Gives the printer time to store the settings before anything else is sent.
       platform.sleeper.sleepMs(kPauseAfterSettingsMs);
       return;
-    case PrintOutcome::Failed:
+    case printjob::PrintOutcome::Failed:
       return;
   }
 }
 
 void applySettings(int button, platform::Platform& platform, DownloadWindow& window) {
   if (button != platform::kLeftButton) return;
-  if (!readinessPrompt(platform.messageBoxes)) return;
+  if (!printjob::readinessPrompt(platform.messageBoxes)) return;
 
   window.showWaitNotice();
   window.repaintNow();
@@ -48,7 +61,7 @@ void applySettings(int button, platform::Platform& platform, DownloadWindow& win
 
 void restoreDefault(int button, platform::Platform& platform, DownloadWindow& window) {
   if (button != platform::kLeftButton) return;
-  if (!readinessPrompt(platform.messageBoxes)) return;
+  if (!printjob::readinessPrompt(platform.messageBoxes)) return;
 
   window.selectionBoxes().IntializeSelectionBoxes();
   DownloadSettings(fncGetFlagWords(window.selectionBoxes().selections()), platform, window);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/Spooler.h"
+#include "platform/ByteString.h"
 #include "settings/Catalogue.h"
 
 namespace mdlFlagSettings {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Spooler.h"
+#include "platform/ByteString.h"
 
 namespace features {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "features/FeaturesPages.h"
-#include "platform/Spooler.h"
+#include "platform/ByteString.h"
 
 namespace features {
 

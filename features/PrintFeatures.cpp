@@ -1,9 +1,10 @@
 #include "features/PrintFeatures.h"
 
-#include "download/RawPrintJob.h"
-#include "download/ReadinessPrompt.h"
 #include "features/FeaturesPages.h"
 #include "platform/MouseButton.h"
+#include "printjob/Messages.h"
+#include "printjob/RawPrintJob.h"
+#include "printjob/ReadinessPrompt.h"
 
 namespace features {
 
@@ -15,10 +16,13 @@ namespace {
 constexpr settings::Selection kIbmEmulation = 0;
 
 void printPage(platform::Platform& platform, const char* documentName, const FeaturesPage& page) {
-  // A busy printer queues the page like any other job. The outcome is not passed on:
-  // RawPrintJob has shown any message itself.
-  mdlFlagSettings::RawPrintJob(platform, documentName, {page.title, page.body},
-                               mdlFlagSettings::BusyCheck::Skip);
+  // A busy printer queues the page like any other job. RawPrintJob has shown the no-printer
+  // and open-failed messages itself.
+  const printjob::PrintResult result = printjob::RawPrintJob(
+      platform, documentName, {page.title, page.body}, printjob::BusyCheck::Skip);
+  if (result.outcome == printjob::PrintOutcome::NotAccepted) {
+    messages::show(platform.messageBoxes, messages::pageNotAccepted(result.reason));
+  }
 }
 
 }  // namespace
@@ -34,7 +38,7 @@ void fncPrintPrinterFeaturesIBM(platform::Platform& platform) {
 void printFeatures(int button, platform::Platform& platform,
                    const settings::SelectionBoxes& boxes) {
   if (button != platform::kLeftButton) return;
-  if (!mdlFlagSettings::readinessPrompt(platform.messageBoxes)) return;
+  if (!printjob::readinessPrompt(platform.messageBoxes)) return;
 
   // Read once the prompt is answered: the page follows the box as it stands then.
   if (boxes.selection(settings::Box::Emulation) == kIbmEmulation) {

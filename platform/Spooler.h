@@ -3,10 +3,9 @@
 #include <memory>
 #include <string>
 
-namespace platform {
+#include "platform/ByteString.h"
 
-// Bytes for the printer, NUL bytes included.
-using ByteString = std::string;
+namespace platform {
 
 struct DefaultPrinter {
   enum class Status {
@@ -19,8 +18,10 @@ struct DefaultPrinter {
   std::string name;
 };
 
-// An open printer. Every call after the open is fire-and-forget, as for the Windows spooler:
-// callers do not examine results. Destroying a printer that is still open closes it.
+// An open printer. Each document step says whether the spooler took it; after a step that
+// failed, lastError() gives the spooler's own reason. A document that was started but not
+// taken whole is removed from the queue when the printer is closed, so nothing half-sent
+// prints. Destroying a printer that is still open closes it.
 class Printer {
  public:
   virtual ~Printer() = default;
@@ -28,12 +29,14 @@ class Printer {
   // Jobs of any kind or state waiting in the printer's queue; 0 when the spooler gives no count.
   virtual int queuedJobs() = 0;
   // Starts a document with only a name: no output file, no data type.
-  virtual void startDoc(const std::string& documentName) = 0;
-  virtual void startPage() = 0;
-  virtual void write(const ByteString& bytes) = 0;
-  virtual void endPage() = 0;
-  virtual void endDoc() = 0;
+  virtual bool startDoc(const std::string& documentName) = 0;
+  virtual bool startPage() = 0;
+  virtual bool write(const ByteString& bytes) = 0;
+  virtual bool endPage() = 0;
+  // True only when the spooler accepted the whole document.
+  virtual bool endDoc() = 0;
   virtual void close() = 0;
+  virtual std::string lastError() const = 0;
 };
 
 // The operating system's print spooler.

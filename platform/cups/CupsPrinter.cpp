@@ -4,11 +4,21 @@
 
 namespace platform::cups {
 
-CupsPrinter::CupsPrinter(std::unique_ptr<CupsConnection> connection, std::string name)
+namespace {
+
+bool succeeded(ipp_t* response) {
+  return response && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING;
+}
+
+}  // namespace
+
+CupsPrinter::CupsPrinter(std::unique_ptr<CupsConnection> connection, std::string name,
+                         UnfinishedJobs& unfinishedJobs)
     : connection_(std::move(connection)),
       name_(std::move(name)),
       uri_(printerUri(name_)),
-      resource_(printerResource(name_)) {}
+      resource_(printerResource(name_)),
+      unfinishedJobs_(unfinishedJobs) {}
 
 CupsPrinter::~CupsPrinter() {
   close();
@@ -23,6 +33,15 @@ int CupsPrinter::queuedJobs() {
   return count < 0 ? 0 : count;
 }
 
+bool CupsPrinter::fail() {
+  // The first failure is the reason; what follows from it says nothing new.
+  if (document_ == Document::Failed) return false;
+  document_ = Document::Failed;
+  lastError_ = connection_ && connection_->gaveUp() ? "The scheduler did not answer in time."
+                                                    : cupsLastErrorString();
+  return false;
+}
+
 ipp_t* CupsPrinter::newRequest(ipp_op_t operation) const {
   ipp_t* request = ippNewRequest(operation);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri_.c_str());
@@ -31,19 +50,20 @@ ipp_t* CupsPrinter::newRequest(ipp_op_t operation) const {
   return request;
 }
 
-void CupsPrinter::startDoc(const std::string& documentName) {
-  if (!reachable()) return;
+bool CupsPrinter::startDoc(const std::string& documentName) {
+  if (!reachable()) return fail();
   // A plain request rather than cupsCreateJob, which waits minutes whatever the connection's
   // timeout says.
   ipp_t* request = newRequest(IPP_OP_CREATE_JOB);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, documentName.c_str());
   ipp_t* response = cupsDoRequest(connection_->http(), request, resource_.c_str());
   ipp_attribute_t* jobId = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-  if (jobId && cupsLastError() <= IPP_STATUS_OK_CONFLICTING) jobId_ = ippGetInteger(jobId, 0);
+  if (succeeded(response) && jobId) jobId_ = ippGetInteger(jobId, 0);
   ippDelete(response);
+  return jobId_ != 0 || fail();
 }
 
-void CupsPrinter::startDocument() {
+bool CupsPrinter::startDocument() {
   ipp_t* request = newRequest(IPP_OP_SEND_DOCUMENT);
   ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId_);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
@@ -53,31 +73,41 @@ void CupsPrinter::startDocument() {
   const http_status_t status =
       cupsSendRequest(connection_->http(), request, resource_.c_str(), CUPS_LENGTH_VARIABLE);
   ippDelete(request);
-  document_ = status == HTTP_STATUS_CONTINUE ? Document::Streaming : Document::Ended;
+  if (status != HTTP_STATUS_CONTINUE) return fail();
+  document_ = Document::Streaming;
+  return true;
 }
 
-void CupsPrinter::write(const ByteString& bytes) {
+bool CupsPrinter::write(const ByteString& bytes) {
+  if (!going() || !reachable()) return fail();
+  if (document_ == Document::NotStarted && !startDocument()) return false;
   // An empty chunk would end the document on the wire.
-  if (jobId_ == 0 || !reachable() || bytes.empty()) return;
-  if (document_ == Document::NotStarted) startDocument();
-  if (document_ != Document::Streaming) return;
+  if (bytes.empty()) return true;
   if (cupsWriteRequestData(connection_->http(), bytes.data(), bytes.size()) !=
       HTTP_STATUS_CONTINUE) {
-    document_ = Document::Ended;
+    return fail();
   }
+  return true;
 }
 
-void CupsPrinter::endDoc() {
-  if (jobId_ == 0 || !reachable()) return;
+bool CupsPrinter::endDoc() {
+  if (!going() || !reachable()) return fail();
   // A document with no bytes is still sent, so that the job is complete.
-  if (document_ == Document::NotStarted) startDocument();
-  if (document_ != Document::Streaming) return;
-  ippDelete(cupsGetResponse(connection_->http(), resource_.c_str()));
-  document_ = Document::Ended;
+  if (document_ == Document::NotStarted && !startDocument()) return false;
+  ipp_t* response = cupsGetResponse(connection_->http(), resource_.c_str());
+  const bool accepted = succeeded(response);
+  ippDelete(response);
+  if (!accepted) return fail();
+  document_ = Document::Accepted;
+  return true;
 }
 
 void CupsPrinter::close() {
+  // The connection goes first: a request left half-written on it would hold up the
+  // scheduler's answer to the cancel.
   connection_.reset();
+  if (jobId_ != 0 && document_ != Document::Accepted) unfinishedJobs_.cancel(name_, jobId_);
+  jobId_ = 0;
 }
 
 }  // namespace platform::cups

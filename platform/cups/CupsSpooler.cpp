@@ -32,10 +32,15 @@ DefaultPrinter::Status withoutDefault(const CupsConnection& connection) {
   ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "limit", 1);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                "printer-name");
-  ippDelete(cupsDoRequest(connection.http(), request, "/"));
-  if (!answered(connection)) return DefaultPrinter::Status::Unreachable;
-  return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? DefaultPrinter::Status::NoPrinter
-                                                       : DefaultPrinter::Status::NoDefault;
+  ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+  // Only an IPP answer comes from a scheduler: an HTTP error, or a server that speaks no IPP,
+  // is no word on its printers.
+  const bool spokeIpp = response != nullptr;
+  const ipp_status_t status = spokeIpp ? ippGetStatusCode(response) : IPP_STATUS_ERROR_INTERNAL;
+  ippDelete(response);
+  if (!spokeIpp || !answered(connection)) return DefaultPrinter::Status::Unreachable;
+  return status == IPP_STATUS_ERROR_NOT_FOUND ? DefaultPrinter::Status::NoPrinter
+                                              : DefaultPrinter::Status::NoDefault;
 }
 
 // Asked on our own connection: libcups's lookup by name falls back to its default connection,
@@ -73,7 +78,8 @@ DefaultPrinter CupsSpooler::defaultPrinter() {
 std::unique_ptr<Printer> CupsSpooler::open(const std::string& name) {
   auto connection = CupsConnection::open();
   if (!connection || !queueExists(*connection, name)) return nullptr;
-  return std::make_unique<CupsPrinter>(std::move(connection), name);
+  unfinishedJobs_.cancelRemembered(*connection, name);
+  return std::make_unique<CupsPrinter>(std::move(connection), name, unfinishedJobs_);
 }
 
 }  // namespace platform::cups

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Spooler.h"
+#include "platform/cups/UnfinishedJobs.h"
 
 namespace platform::cups {
 
@@ -10,7 +11,11 @@ class CupsSpooler : public Spooler {
   // The user's lpoptions default, PRINTER or LPDEST, else the scheduler's default.
   DefaultPrinter defaultPrinter() override;
   // Null when the scheduler cannot be reached or has no such destination.
+  // Printers it opens must not outlive it.
   std::unique_ptr<Printer> open(const std::string& name) override;
+
+ private:
+  UnfinishedJobs unfinishedJobs_;
 };
 
 }  // namespace platform::cups

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -30,35 +31,75 @@ class WinPrinter : public Printer {
     return static_cast<int>(returned);
   }
 
-  void startDoc(const std::string& documentName) override {
+  bool startDoc(const std::string& documentName) override {
     std::vector<char> name(documentName.begin(), documentName.end());
     name.push_back('\0');
     DOC_INFO_1A info{};
     info.pDocName = name.data();
     info.pOutputFile = nullptr;
     info.pDatatype = nullptr;  // the printer's default data type
-    StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info));
+    if (StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info)) == 0) {
+      return fail();
+    }
+    documentStarted_ = true;
+    return true;
   }
 
-  void startPage() override { StartPagePrinter(handle_); }
+  bool startPage() override { return StartPagePrinter(handle_) || fail(); }
 
-  void write(const ByteString& bytes) override {
+  bool write(const ByteString& bytes) override {
     DWORD written = 0;
-    WritePrinter(handle_, const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size()),
-                 &written);
+    if (!WritePrinter(handle_, const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size()),
+                      &written)) {
+      return fail();
+    }
+    if (written != bytes.size()) {
+      lastError_ = "The spooler took only " + std::to_string(written) + " of " +
+                   std::to_string(bytes.size()) + " bytes.";
+      return false;
+    }
+    return true;
   }
 
-  void endPage() override { EndPagePrinter(handle_); }
-  void endDoc() override { EndDocPrinter(handle_); }
+  bool endPage() override { return EndPagePrinter(handle_) || fail(); }
+
+  bool endDoc() override {
+    if (!EndDocPrinter(handle_)) return fail();
+    documentAccepted_ = true;
+    return true;
+  }
 
   void close() override {
     if (handle_ == nullptr) return;
+    // Nothing half-sent may print.
+    if (documentStarted_ && !documentAccepted_) AbortPrinter(handle_);
     ClosePrinter(handle_);
     handle_ = nullptr;
   }
 
+  std::string lastError() const override { return lastError_; }
+
  private:
+  // Records the system's words for the last error.
+  bool fail() {
+    const DWORD error = GetLastError();
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    lastError_ = length > 0 ? std::string(text, length) : "Error " + std::to_string(error);
+    LocalFree(text);
+    // The system's text ends with a line break.
+    while (!lastError_.empty() && (lastError_.back() == '\n' || lastError_.back() == '\r')) {
+      lastError_.pop_back();
+    }
+    return false;
+  }
+
   HANDLE handle_;
+  bool documentStarted_ = false;
+  bool documentAccepted_ = false;
+  std::string lastError_;
 };
 
 }  // namespace

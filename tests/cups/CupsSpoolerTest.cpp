@@ -30,12 +30,12 @@ TEST_F(CupsSpoolerTest, WritesArriveAsOneJobWithTheirBytesInOrder) {
   auto printer = spooler.open(kQueue);
   ASSERT_TRUE(printer);
   EXPECT_EQ(0, printer->queuedJobs());
-  printer->startDoc(name);
-  printer->startPage();
-  printer->write(first);
-  printer->write(second);
-  printer->endPage();
-  printer->endDoc();
+  EXPECT_TRUE(printer->startDoc(name));
+  EXPECT_TRUE(printer->startPage());
+  EXPECT_TRUE(printer->write(first));
+  EXPECT_TRUE(printer->write(second));
+  EXPECT_TRUE(printer->endPage());
+  EXPECT_TRUE(printer->endDoc());
   printer->close();
 
   const auto jobs = cups().jobs();

@@ -8,13 +8,13 @@
 
 #include "cups/PrivateCups.h"
 #include "download/DownloadSettings.h"
-#include "download/Messages.h"
 #include "fakes/Bytes.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/RecordingDownloadWindow.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "platform/MouseButton.h"
 #include "platform/cups/CupsSpooler.h"
+#include "printjob/Messages.h"
 
 using mdlFlagSettings::applySettings;
 using mdlFlagSettings::restoreDefault;

@@ -8,7 +8,6 @@
 
 #include "cups/PrivateCups.h"
 #include "download/DownloadSettings.h"
-#include "download/Messages.h"
 #include "fakes/Bytes.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/RecordingDownloadWindow.h"
@@ -17,6 +16,7 @@
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
 #include "platform/cups/CupsSpooler.h"
+#include "printjob/Messages.h"
 
 using features::FeaturesPage;
 using settings::Box;

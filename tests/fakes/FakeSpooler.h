@@ -9,7 +9,8 @@
 #include "platform/Spooler.h"
 
 // A spooler that records every call in order ("defaultPrinter", "open NAME", "queuedJobs",
-// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close") and can fail any step.
+// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close") and can fail any step,
+// by refusing it or by throwing.
 class FakeSpooler : public platform::Spooler {
  public:
   platform::DefaultPrinter defaultPrinterResult{platform::DefaultPrinter::Status::Found, "MRL 770"};
@@ -17,6 +18,9 @@ class FakeSpooler : public platform::Spooler {
   int jobsInQueue = 0;
   // The call, by the first word of its record, that throws instead of doing its work.
   std::string throwAt;
+  // The document step, by the first word of its record, that the spooler does not take; its
+  // reason is then "refused at " and that word.
+  std::string refuseAt;
   // Runs at every recorded call, to look at the caller while the spooler works.
   std::function<void(const std::string& call)> duringCall;
 
@@ -48,14 +52,16 @@ class FakeSpooler : public platform::Spooler {
       spooler_.record("queuedJobs");
       return spooler_.jobsInQueue;
     }
-    void startDoc(const std::string& name) override { spooler_.record("startDoc " + name); }
-    void startPage() override { spooler_.record("startPage"); }
-    void write(const platform::ByteString& bytes) override {
+    bool startDoc(const std::string& name) override { return step("startDoc " + name); }
+    bool startPage() override { return step("startPage"); }
+    bool write(const platform::ByteString& bytes) override {
       spooler_.record("write");
       spooler_.written.push_back(bytes);
+      return accepted("write");
     }
-    void endPage() override { spooler_.record("endPage"); }
-    void endDoc() override { spooler_.record("endDoc"); }
+    bool endPage() override { return step("endPage"); }
+    bool endDoc() override { return step("endDoc"); }
+    std::string lastError() const override { return lastError_; }
     void close() override {
       open_ = false;
       ++spooler_.closed_;
@@ -63,8 +69,19 @@ class FakeSpooler : public platform::Spooler {
     }
 
    private:
+    bool step(const std::string& call) {
+      spooler_.record(call);
+      return accepted(call);
+    }
+    bool accepted(const std::string& call) {
+      if (spooler_.refuseAt.empty() || call.rfind(spooler_.refuseAt, 0) != 0) return true;
+      lastError_ = "refused at " + spooler_.refuseAt;
+      return false;
+    }
+
     FakeSpooler& spooler_;
     bool open_ = true;
+    std::string lastError_;
   };
 
   void record(const std::string& call) {

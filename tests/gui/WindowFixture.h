@@ -15,11 +15,11 @@
 #include "app/artwork/Artwork.h"
 #include "app/frmConfigUtility.h"
 #include "app/frmFeatures.h"
-#include "download/Messages.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeSpooler.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "platform/MouseButton.h"
+#include "printjob/Messages.h"
 
 // A configuration window on fakes, reading its bitmap files from a folder of its own that
 // holds every file the artwork writes.

@@ -5,18 +5,18 @@
 #include <vector>
 
 #include "download/DownloadSettings.h"
-#include "download/Messages.h"
-#include "download/RawPrintJob.h"
 #include "fakes/Bytes.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeSpooler.h"
 #include "fakes/RecordingDownloadWindow.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "platform/MouseButton.h"
+#include "printjob/Messages.h"
+#include "printjob/RawPrintJob.h"
 
-using mdlFlagSettings::BusyCheck;
-using mdlFlagSettings::PrintOutcome;
 using platform::DefaultPrinter;
+using printjob::BusyCheck;
+using printjob::PrintOutcome;
 using settings::Box;
 using Calls = std::vector<std::string>;
 
@@ -38,11 +38,15 @@ struct Download {
   }
 
   static std::string nameOf(const ScriptedMessageBoxes::Shown& shown) {
-    const std::pair<const char*, const messages::Message&> known[] = {
+    const std::pair<const char*, messages::Message> known[] = {
         {"prompt", messages::readinessPrompt()},
         {"busy", messages::printerBusy()},
         {"openFailed", messages::openFailed()},
         {"noPrinter", messages::noPrinter()},
+        {"notAccepted",
+         {"Unable to download printer settings.\r\n\r\n"
+          "The print spooler did not accept the job: refused at endDoc",
+          "Printer Configuration Utility", 16}},
     };
     for (const auto& [name, message] : known) {
       if (shown.text == message.text && shown.title == message.title &&
@@ -71,61 +75,78 @@ TEST(RawPrintJob, CallsTheSpoolerInOrderAndClosesWhatItOpened) {
     Calls calls;
     PrintOutcome outcome;
     const char* message;
+    std::string reason;
   };
   const Calls opened = {"defaultPrinter", "open MRL 770", "queuedJobs"};
   const Calls sent = opened + kDocument;
   std::vector<Case> cases = {
-      {"sent", [](FakeSpooler&) {}, sent, PrintOutcome::Sent, ""},
+      {"sent", [](FakeSpooler&) {}, sent, PrintOutcome::Sent, "", ""},
       {"busy", [](FakeSpooler& s) { s.jobsInQueue = 1; }, opened + Calls{"close"},
-       PrintOutcome::Busy, ""},
+       PrintOutcome::Busy, "", ""},
       {"no printer",
        [](FakeSpooler& s) {
          s.defaultPrinterResult = {DefaultPrinter::Status::NoPrinter, ""};
        },
        {"defaultPrinter"},
        PrintOutcome::Failed,
-       "noPrinter"},
+       "noPrinter",
+       ""},
       {"no default",
        [](FakeSpooler& s) {
          s.defaultPrinterResult = {DefaultPrinter::Status::NoDefault, ""};
        },
        {"defaultPrinter"},
        PrintOutcome::Failed,
-       "openFailed"},
+       "openFailed",
+       ""},
       {"unreachable",
        [](FakeSpooler& s) {
          s.defaultPrinterResult = {DefaultPrinter::Status::Unreachable, ""};
        },
        {"defaultPrinter"},
        PrintOutcome::Failed,
-       "openFailed"},
+       "openFailed",
+       ""},
       {"open fails",
        [](FakeSpooler& s) { s.openFails = true; },
        {"defaultPrinter", "open MRL 770"},
        PrintOutcome::Failed,
-       "openFailed"},
+       "openFailed",
+       ""},
+  };
+  const auto upTo = [&sent](const std::string& step) {
+    Calls calls;
+    for (const std::string& call : sent) {
+      calls.push_back(call);
+      if (call.rfind(step, 0) == 0) break;
+    }
+    return calls;
   };
   // A throw at any step ends the job there without a message, closing an opened printer.
   const char* const steps[] = {"defaultPrinter", "open",  "queuedJobs", "startDoc",
                                "startPage",      "write", "endPage",    "endDoc"};
   for (const std::string step : steps) {
-    Calls upToThrow;
-    for (const std::string& call : sent) {
-      upToThrow.push_back(call);
-      if (call.rfind(step, 0) == 0) break;
-    }
+    const Calls upToThrow = upTo(step);
     const bool wasOpen = upToThrow.size() > 2;
     cases.push_back({"throw at " + step, [step](FakeSpooler& s) { s.throwAt = step; },
-                     wasOpen ? upToThrow + Calls{"close"} : upToThrow, PrintOutcome::Failed, ""});
+                     wasOpen ? upToThrow + Calls{"close"} : upToThrow, PrintOutcome::Failed, "",
+                     ""});
+  }
+  // A step the spooler does not take ends the document there; the caller gets its reason.
+  for (const std::string step : {"startDoc", "startPage", "write", "endPage", "endDoc"}) {
+    cases.push_back({"refused at " + step, [step](FakeSpooler& s) { s.refuseAt = step; },
+                     upTo(step) + Calls{"close"}, PrintOutcome::NotAccepted, "",
+                     "refused at " + step});
   }
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Download d;
     c.arrange(d.spooler);
-    const PrintOutcome outcome = mdlFlagSettings::RawPrintJob(
+    const printjob::PrintResult result = printjob::RawPrintJob(
         d.platform, "Doc", {std::string("\x1B\0", 2), "A"}, BusyCheck::Required);
-    EXPECT_EQ(c.outcome, outcome);
+    EXPECT_EQ(c.outcome, result.outcome);
+    EXPECT_EQ(c.reason, result.reason);
     EXPECT_EQ(c.calls, d.spooler.calls);
     EXPECT_TRUE(d.spooler.allClosed());
     EXPECT_EQ(*c.message ? Calls{c.message} : Calls{}, d.window.calls);
@@ -136,7 +157,7 @@ TEST(RawPrintJob, WritesEachByteStringOnceInOrder) {
   Download d;
   const std::vector<platform::ByteString> data = {std::string("\x1B\0\x01", 3), "", "AB"};
   EXPECT_EQ(PrintOutcome::Sent,
-            mdlFlagSettings::RawPrintJob(d.platform, "Doc", data, BusyCheck::Required));
+            printjob::RawPrintJob(d.platform, "Doc", data, BusyCheck::Required).outcome);
   EXPECT_EQ(data, d.spooler.written);
 }
 
@@ -144,7 +165,7 @@ TEST(RawPrintJob, WithoutTheBusyCheckNeitherAsksNorMinds) {
   Download d;
   d.spooler.jobsInQueue = 3;
   EXPECT_EQ(PrintOutcome::Sent,
-            mdlFlagSettings::RawPrintJob(d.platform, "Doc", {"A", "B"}, BusyCheck::Skip));
+            printjob::RawPrintJob(d.platform, "Doc", {"A", "B"}, BusyCheck::Skip).outcome);
   EXPECT_EQ(Calls({"defaultPrinter", "open MRL 770"}) + kDocument, d.spooler.calls);
 }
 
@@ -157,8 +178,9 @@ TEST(DownloadActions, WindowAndMessagesInOrderForEveryOutcome) {
     Calls duringDownload;
     std::vector<int> pauses;
   };
-  const Calls busy = {"enableApplySettings", "hideWaitNotice", "enableBackground", "repaint",
-                      "busy"};
+  const Calls usableAgain = {"enableApplySettings", "hideWaitNotice", "enableBackground",
+                             "repaint"};
+  const Calls busy = usableAgain + Calls{"busy"};
   const Case cases[] = {
       {"sent", [](FakeSpooler&) {}, {}, {2500}},
       {"busy", [](FakeSpooler& s) { s.jobsInQueue = 1; }, busy, {}},
@@ -177,6 +199,11 @@ TEST(DownloadActions, WindowAndMessagesInOrderForEveryOutcome) {
       {"open fails", [](FakeSpooler& s) { s.openFails = true; }, {"openFailed"}, {}},
       {"throw at queuedJobs", [](FakeSpooler& s) { s.throwAt = "queuedJobs"; }, {}, {}},
       {"throw at write", [](FakeSpooler& s) { s.throwAt = "write"; }, {}, {}},
+      // A lost job is no success: no pause, and the window usable behind the message.
+      {"not accepted",
+       [](FakeSpooler& s) { s.refuseAt = "endDoc"; },
+       usableAgain + Calls{"notAccepted"},
+       {}},
   };
   const Calls applyBefore = {"prompt", "showWaitNotice", "repaint", "disableApplySettings",
                              "disableBackground"};

@@ -173,6 +173,20 @@ TEST(PrintFeatures, FlowFollowsButtonPromptAndEmulation) {
        {kPrompt},
        {"defaultPrinter", "open MRL 770", "startDoc MRL 770 FEATURS", "startPage", "close"},
        {}},
+      {"a page the spooler did not take says so, with the spooler's reason",
+       platform::kLeftButton,
+       [](Flow& flow) {
+         select(flow, kIbm);
+         flow.spooler.refuseAt = "write";
+       },
+       nothing,
+       {kPrompt,
+        {"Unable to print the features page.\r\n\r\nThe print spooler did not accept the job: "
+         "refused at write",
+         "Printer Configuration Utility", 16}},
+       {"defaultPrinter", "open MRL 770", "startDoc MRL 770 FEATURES", "startPage", "write",
+        "close"},
+       {ibm.title}},
       {"switched to IBM while the prompt is up",
        platform::kLeftButton,
        escPChosen,

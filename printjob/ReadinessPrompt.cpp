@@ -1,11 +1,11 @@
-#include "download/ReadinessPrompt.h"
+#include "printjob/ReadinessPrompt.h"
 
-#include "download/Messages.h"
+#include "printjob/Messages.h"
 
-namespace mdlFlagSettings {
+namespace printjob {
 
 bool readinessPrompt(platform::MessageBoxes& boxes) {
   return messages::show(boxes, messages::readinessPrompt()) == platform::Answer::Ok;
 }
 
-}  // namespace mdlFlagSettings
+}  // namespace printjob

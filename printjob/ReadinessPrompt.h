@@ -2,9 +2,9 @@
 
 #include "platform/MessageBoxes.h"
 
-namespace mdlFlagSettings {
+namespace printjob {
 
 // Asks the user to make sure the printer is ready. True only when the user chose OK.
 bool readinessPrompt(platform::MessageBoxes& boxes);
 
-}  // namespace mdlFlagSettings
+}  // namespace printjob

@@ -21,6 +21,9 @@ const Message& openFailed();
 const Message& printerBusy();
 const Message& noPrinter();
 const Message& quitPrompt();
+// A document the spooler did not accept: what was lost, then the spooler's own reason.
+Message settingsNotAccepted(const std::string& reason);
+Message pageNotAccepted(const std::string& reason);
 
 // Shows a message as a modal box and returns the button chosen.
 platform::Answer show(platform::MessageBoxes& boxes, const Message& message);

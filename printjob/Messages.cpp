@@ -1,4 +1,4 @@
-#include "download/Messages.h"
+#include "printjob/Messages.h"
 
 namespace messages {
 
@@ -6,6 +6,18 @@ const char* const kTitle = "Printer Configuration Utility";
 const char* const kApplicationTitle = "Zel MRL 770";
 
 using platform::joinLines;
+
+namespace {
+
+const char* const kSettingsNotDownloaded = "Unable to download printer settings.";
+const char* const kPageNotPrinted = "Unable to print the features page.";
+
+Message notAccepted(const char* whatWasLost, const std::string& reason) {
+  return {joinLines({whatWasLost, "", "The print spooler did not accept the job: "}) + reason,
+          kTitle, platform::kOkStop};
+}
+
+}  // namespace
 
 const Message& readinessPrompt() {
   static const Message message{
@@ -24,7 +36,7 @@ const Message& openFailed() {
 
 const Message& printerBusy() {
   static const Message message{
-      joinLines({"Unable to download printer settings.", "",
+      joinLines({kSettingsNotDownloaded, "",
                  "Printer is busy with processing print jobs, please try once printer is free."}),
       kTitle, platform::kOkStop};
   return message;
@@ -41,6 +53,14 @@ const Message& quitPrompt() {
   static const Message message{"Are you sure to quit from this application?", kTitle,
                                platform::kYesNoQuestion};
   return message;
+}
+
+Message settingsNotAccepted(const std::string& reason) {
+  return notAccepted(kSettingsNotDownloaded, reason);
+}
+
+Message pageNotAccepted(const std::string& reason) {
+  return notAccepted(kPageNotPrinted, reason);
 }
 
 platform::Answer show(platform::MessageBoxes& boxes, const Message& message) {
