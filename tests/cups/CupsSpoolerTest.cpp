@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cups/cups.h>
 #include <stdlib.h>
 
 #include <functional>
 
+#include "cups/NotIppServer.h"
 #include "cups/PrivateCups.h"
 #include "fakes/Bytes.h"
 #include "platform/cups/CupsSpooler.h"
@@ -81,6 +83,15 @@ TEST_F(CupsSpoolerTest, AQueueNameThatAUriMustEscapeGetsItsJob) {
   const auto jobs = cups().jobs();
   ASSERT_EQ(1u, jobs.size());
   EXPECT_EQ("1B 19 01", hex(cups().printed(jobs[0].id)));
+}
+
+// An HTTP error is no answer on the scheduler's printers: it must not read as "no printers".
+TEST_F(CupsSpoolerTest, AServerThatSpeaksNoIppIsUnreachable) {
+  const std::string socket = cups().dir() + "/web.sock";
+  NotIppServer server(socket);
+  setenv("CUPS_SERVER", socket.c_str(), 1);
+  cupsSetServer(nullptr);
+  EXPECT_EQ(DefaultPrinter::Status::Unreachable, spooler.defaultPrinter().status);
 }
 
 struct DefaultCase {

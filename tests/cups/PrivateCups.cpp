@@ -1,5 +1,7 @@
 #include "PrivateCups.h"
 
+#include "fakes/Bytes.h"
+
 #include <cups/cups.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -52,10 +54,8 @@ PrivateCups::PrivateCups() {
   char folder[] = "/tmp/mrl770-cups-XXXXXX";
   if (!mkdtemp(folder)) throw std::runtime_error("cannot make a temporary folder");
   dir_ = folder;
-  running_ = true;
   try {
-    run(script("start " + dir_));
-    useEnvironment(dir_);
+    start();
   } catch (...) {
     stop();
     std::filesystem::remove_all(dir_);
@@ -94,6 +94,10 @@ void PrivateCups::stopQueueWithJob(const std::string& queue, const std::string& 
   run("printf x | lp -h " + socket() + " -d " + queue + " -t '" + jobName + "' >/dev/null");
 }
 
+void PrivateCups::tool(const std::string& program, const std::string& arguments) {
+  run(program + " -h " + socket() + " " + arguments + " >/dev/null");
+}
+
 void PrivateCups::cancelAll() {
   run("cancel -h " + socket() + " -a -x");
 }
@@ -127,6 +131,23 @@ std::string PrivateCups::printed(int jobId) const {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<std::string> PrivateCups::everythingPrinted() const {
+  std::vector<std::pair<int, std::string>> found;
+  for (const auto& entry : std::filesystem::directory_iterator(dir_ + "/out")) {
+    const std::string file = entry.path().filename();
+    const bool whole = entry.path().extension() == ".bin";
+    if (file.rfind("job-", 0) != 0 || (!whole && entry.path().extension() != ".part")) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const int id = std::stoi(file.substr(4));
+    found.emplace_back(id, std::to_string(id) + (whole ? ": " : " partial: ") + hex(bytes));
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<std::string> result;
+  for (const auto& [id, line] : found) result.push_back(line);
+  return result;
+}
+
 int PrivateCups::pid() const {
   std::ifstream in(dir_ + "/cupsd.pid");
   int pid = 0;
@@ -135,11 +156,31 @@ int PrivateCups::pid() const {
 }
 
 void PrivateCups::freeze() {
-  kill(pid(), SIGSTOP);
+  ::kill(pid(), SIGSTOP);
 }
 
 void PrivateCups::thaw() {
-  kill(pid(), SIGCONT);
+  ::kill(pid(), SIGCONT);
+}
+
+void PrivateCups::start() {
+  running_ = true;
+  run(script("start " + dir_));
+  useEnvironment(dir_);
+}
+
+void PrivateCups::kill() {
+  const int scheduler = pid();
+  ::kill(scheduler, SIGKILL);
+  // Gone once its process has no entry, or is a zombie waiting for init.
+  const std::string stat = "/proc/" + std::to_string(scheduler) + "/stat";
+  while (true) {
+    std::ifstream in(stat);
+    std::string id, name, state;
+    if (!(in >> id >> name >> state) || state == "Z") break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  running_ = false;
 }
 
 void PrivateCups::stop() {

@@ -36,15 +36,24 @@ class PrivateCups {
   // Stops the queue, so that what is submitted stays in it; then submits a one-byte job.
   void stopQueueWithJob(const std::string& queue, const std::string& jobName);
   void cancelAll();
+  // Runs a CUPS tool on this scheduler: PROGRAM -h SOCKET ARGUMENTS.
+  void tool(const std::string& program, const std::string& arguments);
   // Every job the scheduler knows, finished ones included, oldest first.
   std::vector<Job> jobs() const;
   // The bytes the printer received for a job, once the job has been printed.
   std::string printed(int jobId) const;
+  // Everything the printer has received so far, by job, oldest first: "ID: HEX" for a whole
+  // job, "ID partial: HEX" for one the printer got only part of.
+  std::vector<std::string> everythingPrinted() const;
 
   // SIGSTOP: the scheduler keeps accepting connections and never answers.
   void freeze();
   void thaw();
+  // SIGKILL, as if the scheduler crashed; returns once it has gone.
+  void kill();
   void stop();
+  // Starts the scheduler again in the same folder, with the queues and jobs it kept.
+  void start();
   // Leaves the folder with its logs in place, for a test that failed.
   void keepFolder() { keepFolder_ = true; }
 

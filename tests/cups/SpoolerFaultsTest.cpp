@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cups/PrivateCups.h"
+#include "download/DownloadSettings.h"
+#include "fakes/Bytes.h"
+#include "fakes/FakeSleeper.h"
+#include "fakes/RecordingDownloadWindow.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "platform/MouseButton.h"
+#include "platform/cups/CupsSpooler.h"
+
+namespace {
+
+constexpr const char* kQueue = "Zel_MRL_770";
+const std::string kNotAccepted =
+    "Unable to download printer settings.\r\n\r\nThe print spooler did not accept the job: ";
+const std::string kOpenFailed = "OpenPrinter Failed!!!\r\nUnable to access printer";
+const std::string kNoPrinter = "No printer drivers are installed.\r\nDownload Failed!!";
+
+// The real spooler, with a hook that runs as soon as the job has been created.
+class HookedSpooler : public platform::Spooler {
+ public:
+  std::function<void()> afterCreateJob;
+
+  platform::DefaultPrinter defaultPrinter() override { return real_.defaultPrinter(); }
+  std::unique_ptr<platform::Printer> open(const std::string& name) override {
+    auto printer = real_.open(name);
+    if (!printer) return nullptr;
+    return std::make_unique<Printer>(std::move(printer), afterCreateJob);
+  }
+
+ private:
+  class Printer : public platform::Printer {
+   public:
+    Printer(std::unique_ptr<platform::Printer> real, std::function<void()> hook)
+        : real_(std::move(real)), hook_(std::move(hook)) {}
+    int queuedJobs() override { return real_->queuedJobs(); }
+    bool startDoc(const std::string& name) override {
+      const bool created = real_->startDoc(name);
+      if (hook_) hook_();
+      return created;
+    }
+    bool startPage() override { return real_->startPage(); }
+    bool write(const platform::ByteString& bytes) override { return real_->write(bytes); }
+    bool endPage() override { return real_->endPage(); }
+    bool endDoc() override { return real_->endDoc(); }
+    void close() override { real_->close(); }
+    std::string lastError() const override { return real_->lastError(); }
+
+   private:
+    std::unique_ptr<platform::Printer> real_;
+    std::function<void()> hook_;
+  };
+
+  platform::cups::CupsSpooler real_;
+};
+
+void pointAtMissingSocket(PrivateCups& cups) {
+  setenv("CUPS_SERVER", (cups.dir() + "/missing.sock").c_str(), 1);
+  cupsSetServer(nullptr);
+}
+
+void pointAtScheduler(PrivateCups& cups) {
+  setenv("CUPS_SERVER", cups.socket().c_str(), 1);
+  cupsSetServer(nullptr);
+}
+
+struct FaultCase {
+  const char* name;
+  std::function<void(PrivateCups&)> before;
+  std::function<void(PrivateCups&)> afterCreateJob;
+  // The message after the readiness prompt, "" for none; a message ending in the spooler's
+  // reason is matched up to it, and the reason must hold reasonHas.
+  std::string message;
+  const char* reasonHas;
+  std::function<void(PrivateCups&)> mend;
+  // Whole settings jobs the printer ends up with, the next Apply Settings' included.
+  std::size_t jobsPrinted;
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class SpoolerFaults : public PrivateCupsTest, public ::testing::WithParamInterface<FaultCase> {
+ protected:
+  // One Apply Settings: the messages it showed after the prompt and its pauses.
+  std::pair<std::vector<std::string>, std::vector<int>> apply() {
+    ScriptedMessageBoxes boxes;
+    FakeSleeper sleeper;
+    platform::Platform platform{spooler, boxes, sleeper};
+    mdlFlagSettings::applySettings(platform::kLeftButton, platform, window);
+    std::vector<std::string> shown;
+    for (std::size_t i = 1; i < boxes.shown.size(); ++i) shown.push_back(boxes.shown[i].text);
+    return {shown, sleeper.pauses};
+  }
+
+  HookedSpooler spooler;
+  RecordingDownloadWindow window;
+};
+
+}  // namespace
+
+// Every fault ends in its message or none, never in a lost job passed off as sent; once the
+// fault is mended the next Apply Settings sends its job, and the printer has received only
+// whole settings commands, none of them twice.
+TEST_P(SpoolerFaults, TheUserIsToldAndTheNextApplyWorks) {
+  const FaultCase& c = GetParam();
+  cups().addQueue(kQueue);
+  if (c.before) c.before(cups());
+  PrivateCups& scheduler = cups();
+  if (c.afterCreateJob) {
+    spooler.afterCreateJob = [&] {
+      c.afterCreateJob(scheduler);
+      spooler.afterCreateJob = nullptr;
+    };
+  }
+
+  const auto [shown, pauses] = apply();
+  if (c.message.empty()) {
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(std::vector<int>{2500}, pauses);
+  } else {
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_TRUE(pauses.empty());
+    if (c.reasonHas) {
+      EXPECT_EQ(c.message, shown[0].substr(0, c.message.size()));
+      EXPECT_NE(std::string::npos, shown[0].find(c.reasonHas, c.message.size())) << shown[0];
+    } else {
+      EXPECT_EQ(c.message, shown[0]);
+    }
+  }
+
+  if (c.mend) c.mend(cups());
+  const auto [shownNext, pausesNext] = apply();
+  EXPECT_TRUE(shownNext.empty()) << shownNext.front();
+  EXPECT_EQ(std::vector<int>{2500}, pausesNext);
+
+  const auto jobs = cups().jobs();
+  ASSERT_FALSE(jobs.empty());
+  cups().printed(jobs.back().id);
+  const std::vector<std::string> printed = cups().everythingPrinted();
+  EXPECT_EQ(c.jobsPrinted, printed.size());
+  for (const std::string& job : printed) {
+    EXPECT_EQ(kDefaultSettingsCommandHex, job.substr(job.find(": ") + 2)) << job;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SpoolerFaults,
+    ::testing::Values(
+        FaultCase{"QueueRejectingJobs", [](PrivateCups& cups) { cups.tool("cupsreject", kQueue); },
+                  nullptr, kNotAccepted, "not accepting jobs",
+                  [](PrivateCups& cups) { cups.tool("cupsaccept", kQueue); }, 1},
+        // A stopped queue takes the job and keeps it until it is started again.
+        FaultCase{"QueueDisabled", [](PrivateCups& cups) { cups.tool("cupsdisable", kQueue); },
+                  nullptr, "", nullptr,
+                  [](PrivateCups& cups) {
+                    cups.tool("cupsenable", kQueue);
+                    cups.printed(cups.jobs().back().id);
+                  },
+                  2},
+        FaultCase{"SchedulerKilledAfterCreateJob", nullptr, [](PrivateCups& cups) { cups.kill(); },
+                  kNotAccepted, "", [](PrivateCups& cups) { cups.start(); }, 1},
+        FaultCase{"SchedulerFrozenThroughout", [](PrivateCups& cups) { cups.freeze(); }, nullptr,
+                  kOpenFailed, nullptr, [](PrivateCups& cups) { cups.thaw(); }, 1},
+        FaultCase{"SchedulerFrozenAfterCreateJobThenThawed", nullptr,
+                  [](PrivateCups& cups) { cups.freeze(); }, kNotAccepted, "did not answer in time",
+                  [](PrivateCups& cups) { cups.thaw(); }, 1},
+        FaultCase{"SchedulerRestartedBetweenApplies", nullptr, nullptr, "", nullptr,
+                  [](PrivateCups& cups) {
+                    cups.stop();
+                    cups.start();
+                  },
+                  2},
+        FaultCase{"DefaultQueueDeletedAfterStartUp",
+                  [](PrivateCups& cups) { cups.removeQueue(kQueue); }, nullptr, kNoPrinter, nullptr,
+                  [](PrivateCups& cups) { cups.addQueue(kQueue); }, 1},
+        FaultCase{"ServerNamingAMissingSocket", pointAtMissingSocket, nullptr, kOpenFailed, nullptr,
+                  pointAtScheduler, 1}),
+    [](const auto& row) { return std::string(row.param.name); });
