@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
 namespace app {
 

@@ -4,8 +4,8 @@
 #include <QComboBox>
 
 #include "app/WindowFrame.h"
-#include "app/artwork/Artwork.h"
 #include "app/frmFeatures.h"
+#include "artwork/Artwork.h"
 #include "download/DownloadSettings.h"
 #include "download/Messages.h"
 #include "features/PrintFeatures.h"

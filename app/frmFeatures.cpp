@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/FeatureList.h"
 #include "app/SurfacePicture.h"
 #include "app/WindowFrame.h"
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
+#include "features/FeatureList.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
 
@@ -98,7 +98,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   colours.setColor(QPalette::Base, Qt::white);
   colours.setColor(QPalette::Text, kTextColour);
   text->setPalette(colours);
-  text->setPlainText(QString::fromStdString(app::featureList())
+  text->setPlainText(QString::fromStdString(features::featureList())
                          .replace(QLatin1String("\r\n"), QLatin1String("\n")));
   text->setReadOnly(true);
   // Lines wrap at the box's width and the list fits it: a plain box without scroll bars.

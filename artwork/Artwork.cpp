@@ -1,6 +1,6 @@
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
-#include "app/artwork/Pictures.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 

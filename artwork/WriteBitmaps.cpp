@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

@@ -2,7 +2,7 @@
 #include <QPlainTextEdit>
 
 #include "WindowFixture.h"
-#include "app/FeatureList.h"
+#include "features/FeatureList.h"
 
 namespace {
 
@@ -211,7 +211,7 @@ TEST_F(Layout, FeatureTextHoldsItsLinesReadOnlyInDarkBlueOnWhite) {
   window().showFeatures(platform::kLeftButton);
   frmFeatures& f = *window().features();
   auto& text = child<QPlainTextEdit>(f, "txtFeatures");
-  const std::string& definition = app::featureList();
+  const std::string& definition = features::featureList();
   ASSERT_EQ("\r\n", definition.substr(definition.size() - 2));
   const QStringList lines = QString::fromStdString(definition).split(QStringLiteral("\r\n"));
   ASSERT_EQ(16, lines.size());  // fifteen lines, each ended by CR LF
