@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QtEndian>
 
+#include "artwork/BitmapFiles.h"
+
 namespace app {
 
 namespace {
@@ -31,7 +33,9 @@ bool holdsAllRows(const QByteArray& bytes) {
 
 }  // namespace
 
-bool PictureFolder::load(const char* fileName, QPixmap& picture) const {
+bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
+  const char* fileName = artwork::fileNameOf(picture);
+  if (!fileName) return false;
   if (onRead) onRead(QString::fromLatin1(fileName));
   QFile file(folder_ + QLatin1Char('/') + QLatin1String(fileName));
   if (!file.open(QIODevice::ReadOnly)) return false;
@@ -39,7 +43,7 @@ bool PictureFolder::load(const char* fileName, QPixmap& picture) const {
   if (!holdsAllRows(bytes)) return false;
   QImage image;
   if (!image.loadFromData(bytes, "BMP")) return false;
-  picture = QPixmap::fromImage(image);
+  shown = QPixmap::fromImage(image);
   return true;
 }
 

@@ -13,10 +13,10 @@ class PictureFolder {
  public:
   explicit PictureFolder(QString folder) : folder_(std::move(folder)) {}
 
-  // Replaces the picture with the one in the named file. A file that is missing, empty,
+  // Replaces the picture with the one read from its bitmap file. A file that is missing, empty,
   // corrupt or truncated leaves the picture as it was and returns false: the window goes on
   // showing what it showed.
-  bool load(const char* fileName, QPixmap& picture) const;
+  bool load(artwork::Picture picture, QPixmap& shown) const;
 
   // Called with the name of every file about to be read, in order.
   std::function<void(const QString& fileName)> onRead;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "artwork/Artwork.h"
+#include "artwork/BitmapFiles.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

@@ -184,6 +184,23 @@ TEST_F(Layout, StartsWithTheDefaultsTheDisabledBoxesAndTheFocusOnPrintingMode) {
   EXPECT_EQ(escP, control<QLabel>("Atribute1").pixmap().toImage().convertToFormat(escP.format()));
 }
 
+TEST_F(Layout, EachEmulationReadsItsOwnCaptionFile) {
+  QComboBox& emulation = combo("cmbEmulation");
+  emulation.setFocus();
+  const auto shownCaptions = [this] {
+    return control<QLabel>("Atribute1").pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const auto fileImage = [this](const char* name) {
+    return QImage(folder.filePath(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
+  };
+  QTest::keyClick(&emulation, Qt::Key_Up);  // "IBM"
+  EXPECT_EQ(QStringList({"Atribute11.bmp"}), reads);
+  EXPECT_EQ(fileImage("Atribute11.bmp"), shownCaptions());
+  QTest::keyClick(&emulation, Qt::Key_Down);  // "ESC/P"
+  EXPECT_EQ(QStringList({"Atribute11.bmp", "Atribute1.bmp"}), reads);
+  EXPECT_EQ(fileImage("Atribute1.bmp"), shownCaptions());
+}
+
 TEST_F(Layout, TabVisitsTheEnabledBoxesInWindowOrderAndNothingElse) {
   frmConfigUtility& w = window();
   QStringList visited;

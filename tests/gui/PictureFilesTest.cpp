@@ -72,17 +72,18 @@ TEST_F(PictureFiles, TheLoaderRefusesEveryKindOfBrokenBitmap) {
       {"header only", bitmap.left(54)},
       {"one row short", bitmap.left(bitmap.size() - 1)},
   };
+  const artwork::Picture test = artwork::Picture::ExitHover;
   for (const Case& c : cases) {
-    spoil("Test.bmp", c.content);
+    spoil(artwork::fileNameOf(test), c.content);
     QPixmap shown(3, 3);
     shown.fill(Qt::red);
-    EXPECT_FALSE(pictures.load("Test.bmp", shown)) << c.name;
+    EXPECT_FALSE(pictures.load(test, shown)) << c.name;
     EXPECT_EQ(QSize(3, 3), shown.size()) << c.name;
   }
   QPixmap shown;
-  EXPECT_FALSE(pictures.load("Missing.bmp", shown));
-  spoil("Test.bmp", bitmap);
-  EXPECT_TRUE(pictures.load("Test.bmp", shown));
+  EXPECT_FALSE(pictures.load(artwork::Picture::WindowIcon, shown));  // has no file
+  spoil(artwork::fileNameOf(test), bitmap);
+  EXPECT_TRUE(pictures.load(test, shown));
   EXPECT_EQ(QSize(128, 26), shown.size());
 }
 

@@ -15,6 +15,7 @@
 #include "app/frmConfigUtility.h"
 #include "app/frmFeatures.h"
 #include "artwork/Artwork.h"
+#include "artwork/BitmapFiles.h"
 #include "download/Messages.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeSpooler.h"
