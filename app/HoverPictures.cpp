@@ -14,18 +14,18 @@ std::size_t HoverPictures::add(const Button& button) {
 
 void HoverPictures::overButton(std::size_t button) {
   if (blnButtonsNormal != kTrue) return;
-  load(*buttons_[button].picture, buttons_[button].hoverFile);
+  load(*buttons_[button].picture, buttons_[button].hover);
   blnButtonsNormal = kFalse;
 }
 
 void HoverPictures::overBackground() {
   if (blnButtonsNormal != kFalse) return;
-  for (const Button& button : buttons_) load(*button.picture, button.normalFile);
+  for (const Button& button : buttons_) load(*button.picture, button.normal);
   blnButtonsNormal = kTrue;
 }
 
-void HoverPictures::load(SurfacePicture& target, const char* fileName) {
-  if (folder_.load(fileName, target.picture())) target.update();
+void HoverPictures::load(SurfacePicture& target, artwork::Picture picture) {
+  if (folder_.load(picture, target.picture())) target.update();
 }
 
 }  // namespace app

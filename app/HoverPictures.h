@@ -15,8 +15,8 @@ class HoverPictures {
  public:
   struct Button {
     SurfacePicture* picture;
-    const char* normalFile;
-    const char* hoverFile;
+    artwork::Picture normal;
+    artwork::Picture hover;
   };
 
   explicit HoverPictures(const PictureFolder& folder) : folder_(folder) {}
@@ -32,7 +32,7 @@ class HoverPictures {
   std::int16_t blnButtonsNormal = 0;
 
  private:
-  void load(SurfacePicture& target, const char* fileName);
+  void load(SurfacePicture& target, artwork::Picture picture);
 
   const PictureFolder& folder_;
   std::vector<Button> buttons_;

@@ -1,8 +1,10 @@
 #include "app/PictureFolder.h"
 
-#include <QFile>
 #include <QImage>
 #include <QtEndian>
+
+#include "app/RegularFile.h"
+#include "artwork/BitmapFiles.h"
 
 namespace app {
 
@@ -13,33 +15,44 @@ T field(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
-// Qt's reader accepts a bitmap whose pixel rows stop short and shows the missing part as
-// garbage, so uncompressed bitmaps must hold every row their header promises.
-bool holdsAllRows(const QByteArray& bytes) {
-  constexpr int kHeadersSize = 54;
-  if (bytes.size() < kHeadersSize || !bytes.startsWith("BM")) return false;
+// A bitmap whose header is one the windows can show. Sizes are taken to 64 bits and bounded
+// before any product: a crafted header cannot overflow the check (a height of INT_MIN has no
+// 32-bit magnitude). Qt's reader accepts a bitmap whose pixel rows stop short and shows the
+// missing part as garbage, so uncompressed bitmaps must hold every row their header promises.
+bool showableBitmap(const QByteArray& bytes) {
+  constexpr int kFileHeaderSize = 14;
+  // Bitmaps of 24 bits a pixel carry this info header or a longer one; the older 12-byte
+  // header keeps its sizes elsewhere.
+  constexpr quint32 kInfoHeaderSize = 40;
+  if (bytes.size() < kFileHeaderSize + qint64{kInfoHeaderSize} || !bytes.startsWith("BM")) {
+    return false;
+  }
+  if (field<quint32>(bytes, 14) < kInfoHeaderSize) return false;
+  const qint64 width = field<qint32>(bytes, 18);
+  const qint64 height = qAbs(qint64{field<qint32>(bytes, 22)});  // negative: top-down rows
+  if (width < 1 || width > kMaxBitmapSide || height < 1 || height > kMaxBitmapSide) return false;
+
   constexpr quint32 kUncompressed = 0;
   constexpr quint32 kBitFields = 3;
   const quint32 compression = field<quint32>(bytes, 30);
   if (compression != kUncompressed && compression != kBitFields) return true;
-  const qint64 width = field<qint32>(bytes, 18);
-  const qint64 height = qAbs(field<qint32>(bytes, 22));
   const qint64 bitsPerPixel = field<quint16>(bytes, 28);
   const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-  return field<quint32>(bytes, 10) + rowBytes * height <= bytes.size();
+  return qint64{field<quint32>(bytes, 10)} + rowBytes * height <= bytes.size();
 }
 
 }  // namespace
 
-bool PictureFolder::load(const char* fileName, QPixmap& picture) const {
+bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
+  const char* fileName = artwork::fileNameOf(picture);
+  if (!fileName) return false;
   if (onRead) onRead(QString::fromLatin1(fileName));
-  QFile file(folder_ + QLatin1Char('/') + QLatin1String(fileName));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  if (!holdsAllRows(bytes)) return false;
+  const std::optional<QByteArray> bytes =
+      readRegularFile(folder_ + QLatin1Char('/') + QLatin1String(fileName), kMaxBitmapFileBytes);
+  if (!bytes || !showableBitmap(*bytes)) return false;
   QImage image;
-  if (!image.loadFromData(bytes, "BMP")) return false;
-  picture = QPixmap::fromImage(image);
+  if (!image.loadFromData(*bytes, "BMP")) return false;
+  shown = QPixmap::fromImage(image);
   return true;
 }
 

@@ -4,8 +4,8 @@
 #include <QComboBox>
 
 #include "app/WindowFrame.h"
-#include "app/artwork/Artwork.h"
 #include "app/frmFeatures.h"
+#include "artwork/Artwork.h"
 #include "download/DownloadSettings.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
@@ -39,25 +39,23 @@ const QSize kButtonSize(128, 26);
 struct PictureButton {
   const char* name;
   int top;
-  Picture picture;  // the normal picture the window is built with
-  const char* normalFile;
-  const char* hoverFile;
+  Picture normal;  // built in, and read from its file once the pointer crosses the background
+  Picture hover;
   char ctrlKey;
   void (frmConfigUtility::*action)(int button);
 };
 
 // In the order in which a move over the background puts the normal pictures back.
 const PictureButton kButtons[] = {
-    {"imgApplySettings", 168, Picture::ApplySettingsNormal, "Apply_Settings1.bmp",
-     "Apply_Settings2.bmp", 'A', &frmConfigUtility::applySettings},
-    {"imgDefault", 198, Picture::RestoreDefaultNormal, "Restore_Default1.bmp",
-     "Restore_Default2.bmp", 'D', &frmConfigUtility::restoreDefault},
-    {"imgExit", 288, Picture::ExitNormal, "Exit_Button1.bmp", "Exit_Button2.bmp", 'X',
-     &frmConfigUtility::exitProgram},
-    {"imgPFeatures", 258, Picture::PrintFeaturesNormal, "Print_Features1.bmp",
-     "Print_Features2.bmp", 'P', &frmConfigUtility::printFeatures},
-    {"imgSFeatures", 228, Picture::ShowFeaturesNormal, "Show_Features1.bmp", "Show_Features2.bmp",
-     'S', &frmConfigUtility::showFeatures},
+    {"imgApplySettings", 168, Picture::ApplySettingsNormal, Picture::ApplySettingsHover, 'A',
+     &frmConfigUtility::applySettings},
+    {"imgDefault", 198, Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, 'D',
+     &frmConfigUtility::restoreDefault},
+    {"imgExit", 288, Picture::ExitNormal, Picture::ExitHover, 'X', &frmConfigUtility::exitProgram},
+    {"imgPFeatures", 258, Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, 'P',
+     &frmConfigUtility::printFeatures},
+    {"imgSFeatures", 228, Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, 'S',
+     &frmConfigUtility::showFeatures},
 };
 
 // Alt keys that only act while their box can take the focus; every other access key of the
@@ -150,10 +148,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   for (const PictureButton& row : kButtons) {
-    auto* button =
-        new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
-                                app::builtIn(row.picture), this);
-    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
+    auto* button = new app::SurfacePicture(
+        row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize), app::builtIn(row.normal), this);
+    const std::size_t number = hover_.add({button, row.normal, row.hover});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
     connect(button, &app::SurfacePicture::released, this,
@@ -219,9 +216,11 @@ void frmConfigUtility::exitProgram(int button) {
   if (userConfirmsQuit()) endProgram();
 }
 
-void frmConfigUtility::loadCaptionPicture(const std::string& fileName) {
+void frmConfigUtility::showCaptionPicture(settings::Emulation emulation) {
   QPixmap picture = Atribute1_->pixmap();
-  if (pictures_.load(fileName.c_str(), picture)) Atribute1_->setPixmap(picture);
+  const Picture captions =
+      emulation == settings::Emulation::Ibm ? Picture::LeftCaptionsIbm : Picture::LeftCaptionsEscP;
+  if (pictures_.load(captions, picture)) Atribute1_->setPixmap(picture);
 }
 
 void frmConfigUtility::hideWaitNotice() {

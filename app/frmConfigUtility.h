@@ -45,7 +45,7 @@ class frmConfigUtility : public QWidget,
   frmFeatures* features() const { return features_.get(); }
 
   // settings::SettingsView
-  void loadCaptionPicture(const std::string& fileName) override;
+  void showCaptionPicture(settings::Emulation emulation) override;
   void hideWaitNotice() override;
   void boxChanged(settings::Box box) override;
 

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/FeatureList.h"
 #include "app/SurfacePicture.h"
 #include "app/WindowFrame.h"
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
+#include "features/FeatureList.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
 
@@ -25,19 +25,18 @@ const QColor kTextColour(0, 0, 64);
 struct PictureButton {
   const char* name;
   QRect geometry;
-  Picture picture;  // the normal picture the window is built with
-  const char* normalFile;
-  const char* hoverFile;
+  Picture normal;  // built in, and read from its file once the pointer crosses the background
+  Picture hover;
   char ctrlKey;
   void (frmFeatures::*action)(int button);
 };
 
 // In the order in which a move over the background puts the normal pictures back.
 const PictureButton kButtons[] = {
-    {"imgClose", QRect(600, 392, 126, 24), Picture::CloseNormal, "Close_Button1.bmp",
-     "Close_Button2.bmp", 'C', &frmFeatures::closeFeatures},
+    {"imgClose", QRect(600, 392, 126, 24), Picture::CloseNormal, Picture::CloseHover, 'C',
+     &frmFeatures::closeFeatures},
     {"imgPrintFeatures", QRect(600, 360, 128, 26), Picture::PrintFeaturesNormal,
-     "Print_Features1.bmp", "Print_Features2.bmp", 'P', &frmFeatures::printFeatures},
+     Picture::PrintFeaturesHover, 'P', &frmFeatures::printFeatures},
 };
 
 // A font by its family name; Qt substitutes a family the system lacks. The stand-in, when
@@ -82,8 +81,8 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.picture), this);
-    const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
+    auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.normal), this);
+    const std::size_t number = hover_.add({button, row.normal, row.hover});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
     connect(button, &app::SurfacePicture::released, this,
@@ -98,7 +97,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   colours.setColor(QPalette::Base, Qt::white);
   colours.setColor(QPalette::Text, kTextColour);
   text->setPalette(colours);
-  text->setPlainText(QString::fromStdString(app::featureList())
+  text->setPlainText(QString::fromStdString(features::featureList())
                          .replace(QLatin1String("\r\n"), QLatin1String("\n")));
   text->setReadOnly(true);
   // Lines wrap at the box's width and the list fits it: a plain box without scroll bars.

@@ -8,6 +8,7 @@
 
 namespace features {
 
+// Spelled so on purpose: the ESC/P page has always been queued under this name.
 const char* const kEscPDocumentName = "MRL 770 FEATURS";
 const char* const kIbmDocumentName = "MRL 770 FEATURES";
 

@@ -10,9 +10,6 @@ const std::vector<std::string> kCharacterTablesEscP = {"Graphics", "Italics"};
 const std::vector<std::string> kPitchesLq = {"10 CPI", "12 CPI"};
 const std::vector<std::string> kPitchesDraft = {"10 CPI", "12 CPI", "15 CPI", "17 CPI"};
 
-const char* const kCaptionPictureEscP = "Atribute1.bmp";
-const char* const kCaptionPictureIbm = "Atribute11.bmp";
-
 namespace {
 const std::vector<std::string> kOnOff = {"Enabled", "Disabled"};
 }  // namespace
@@ -21,6 +18,7 @@ const std::array<BoxSpec, kBoxCount>& catalogue() {
   static const std::array<BoxSpec, kBoxCount> boxes = {{
       {"cmbPrintingMode", "Printing Mo&de", {"Bi-Direction", "Uni-Direction"}, 0},
       {"cmbHSD", "&High Speed Draft", kOnOff, 1},
+      // "LQ " ends in a blank on purpose: the entry reads so in the design.
       {"cmbFontType", "Font T&ype", {"LQ ", "Draft"}, 1},
       {"cmbNLQFontType", "NL&Q Font Type", {"Roman", "Sans Serif", "Script"}, 0},
       {"cmbPitch", "&Pitch", kPitchesDraft, 0},

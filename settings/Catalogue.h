@@ -66,8 +66,4 @@ extern const std::vector<std::string> kCharacterTablesEscP;
 extern const std::vector<std::string> kPitchesLq;
 extern const std::vector<std::string> kPitchesDraft;
 
-// Left caption picture files, read from the program's folder.
-extern const char* const kCaptionPictureEscP;
-extern const char* const kCaptionPictureIbm;
-
 }  // namespace settings

@@ -64,7 +64,7 @@ void SelectionBoxes::emulationRule() {
   const bool ibm = selection(Box::Emulation) == kIbm;
   rebuild(Box::CharacterTable, ibm ? kCharacterTablesIbm : kCharacterTablesEscP);
   setSelection(Box::CharacterTable, 0);
-  view_.loadCaptionPicture(ibm ? kCaptionPictureIbm : kCaptionPictureEscP);
+  view_.showCaptionPicture(ibm ? Emulation::Ibm : Emulation::EscP);
   setEnabled(Box::AutoCR, ibm);
 }
 

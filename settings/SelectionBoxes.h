@@ -24,7 +24,7 @@ class SelectionBoxes {
   void setSelection(Box box, Selection selection);
 
   // Puts every box to its default entry, the governing boxes' rules included, and hides the
-  // wait notice.
+  // wait notice. "Intialize" is spelled so on purpose: the design names the routine this way.
   void IntializeSelectionBoxes();
 
  private:

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <string>
-
 #include "settings/Catalogue.h"
 
 namespace settings {
+
+// The two emulations, each with its own wording of the left column's captions.
+enum class Emulation { Ibm, EscP };
 
 // What the selection boxes ask of the window that shows them.
 class SettingsView {
  public:
   virtual ~SettingsView() = default;
 
-  // Replace the left caption picture with the named bitmap from the program's folder.
-  virtual void loadCaptionPicture(const std::string& fileName) = 0;
+  // Show the left column's captions as they read under the emulation; the window knows where
+  // that picture comes from.
+  virtual void showCaptionPicture(Emulation emulation) = 0;
   virtual void hideWaitNotice() = 0;
   // The entries, the selection or the enabled state of a box changed.
   virtual void boxChanged(Box box) = 0;

@@ -38,7 +38,7 @@ class RecordingDownloadWindow : public mdlFlagSettings::DownloadWindow,
     calls.push_back(enabled ? "enableBackground" : "disableBackground");
   }
   void repaintNow() override { calls.push_back("repaint"); }
-  void loadCaptionPicture(const std::string&) override {}
+  void showCaptionPicture(settings::Emulation) override {}
   void boxChanged(settings::Box) override {}
 
   bool waitNoticeShown = false;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "settings/SettingsView.h"
@@ -8,11 +7,11 @@
 // Records what the selection boxes ask of their window.
 class RecordingSettingsView : public settings::SettingsView {
  public:
-  void loadCaptionPicture(const std::string& fileName) override { pictures.push_back(fileName); }
+  void showCaptionPicture(settings::Emulation emulation) override { captions.push_back(emulation); }
   void hideWaitNotice() override { ++waitNoticeHidden; }
   void boxChanged(settings::Box box) override { changed.push_back(box); }
 
-  std::vector<std::string> pictures;
+  std::vector<settings::Emulation> captions;
   int waitNoticeHidden = 0;
   std::vector<settings::Box> changed;
 };

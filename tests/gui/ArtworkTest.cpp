@@ -3,7 +3,7 @@
 #include <QSet>
 
 #include "ImageChecks.h"
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "ImageChecks.h"
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
 namespace {
 

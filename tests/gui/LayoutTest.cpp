@@ -2,7 +2,7 @@
 #include <QPlainTextEdit>
 
 #include "WindowFixture.h"
-#include "app/FeatureList.h"
+#include "features/FeatureList.h"
 
 namespace {
 
@@ -184,6 +184,23 @@ TEST_F(Layout, StartsWithTheDefaultsTheDisabledBoxesAndTheFocusOnPrintingMode) {
   EXPECT_EQ(escP, control<QLabel>("Atribute1").pixmap().toImage().convertToFormat(escP.format()));
 }
 
+TEST_F(Layout, EachEmulationReadsItsOwnCaptionFile) {
+  QComboBox& emulation = combo("cmbEmulation");
+  emulation.setFocus();
+  const auto shownCaptions = [this] {
+    return control<QLabel>("Atribute1").pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  const auto fileImage = [this](const char* name) {
+    return QImage(folder.filePath(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
+  };
+  QTest::keyClick(&emulation, Qt::Key_Up);  // "IBM"
+  EXPECT_EQ(QStringList({"Atribute11.bmp"}), reads);
+  EXPECT_EQ(fileImage("Atribute11.bmp"), shownCaptions());
+  QTest::keyClick(&emulation, Qt::Key_Down);  // "ESC/P"
+  EXPECT_EQ(QStringList({"Atribute11.bmp", "Atribute1.bmp"}), reads);
+  EXPECT_EQ(fileImage("Atribute1.bmp"), shownCaptions());
+}
+
 TEST_F(Layout, TabVisitsTheEnabledBoxesInWindowOrderAndNothingElse) {
   frmConfigUtility& w = window();
   QStringList visited;
@@ -211,7 +228,7 @@ TEST_F(Layout, FeatureTextHoldsItsLinesReadOnlyInDarkBlueOnWhite) {
   window().showFeatures(platform::kLeftButton);
   frmFeatures& f = *window().features();
   auto& text = child<QPlainTextEdit>(f, "txtFeatures");
-  const std::string& definition = app::featureList();
+  const std::string& definition = features::featureList();
   ASSERT_EQ("\r\n", definition.substr(definition.size() - 2));
   const QStringList lines = QString::fromStdString(definition).split(QStringLiteral("\r\n"));
   ASSERT_EQ(16, lines.size());  // fifteen lines, each ended by CR LF

@@ -6,6 +6,7 @@
 #include "settings/SelectionBoxes.h"
 
 using settings::Box;
+using settings::Emulation;
 using settings::SelectionBoxes;
 
 namespace {
@@ -43,8 +44,8 @@ class SelectionRules : public ::testing::Test {
       EXPECT_EQ(settings::catalogue()[i].entries, boxes.box(Box(i)).entries());
       EXPECT_EQ(Box(i) != Box::NLQFontType && Box(i) != Box::AutoCR, enabled(Box(i)));
     }
-    ASSERT_FALSE(view.pictures.empty());
-    EXPECT_EQ("Atribute1.bmp", view.pictures.back());
+    ASSERT_FALSE(view.captions.empty());
+    EXPECT_EQ(Emulation::EscP, view.captions.back());
   }
 };
 
@@ -55,13 +56,13 @@ TEST_F(SelectionRules, CreatedBoxesHoldTheCatalogueWithNothingChosen) {
     EXPECT_EQ(settings::kNoSelection, boxes.selections()[i]);
     EXPECT_TRUE(enabled(Box(i)));
   }
-  EXPECT_TRUE(view.pictures.empty());
+  EXPECT_TRUE(view.captions.empty());
 }
 
 TEST_F(SelectionRules, StartUpGivesTheDefaultsThroughTheRules) {
   boxes.IntializeSelectionBoxes();
   expectStartUpState();
-  EXPECT_EQ(std::vector<std::string>{"Atribute1.bmp"}, view.pictures);
+  EXPECT_EQ(std::vector<Emulation>{Emulation::EscP}, view.captions);
   EXPECT_EQ(1, view.waitNoticeHidden);
 }
 
@@ -77,7 +78,7 @@ TEST_F(SelectionRules, RestoringDefaultsUndoesEveryChange) {
   boxes.setSelection(Box::StrobeEdge, 0);
   boxes.setSelection(Box::CopyMode, 0);
   boxes.setSelection(Box::PageLength, 0);
-  ASSERT_EQ("Atribute11.bmp", view.pictures.back());
+  ASSERT_EQ(Emulation::Ibm, view.captions.back());
   ASSERT_FALSE(enabled(Box::StrobeEdge));
 
   boxes.IntializeSelectionBoxes();
@@ -94,7 +95,7 @@ TEST_F(SelectionRules, ListedCases) {
   EXPECT_EQ(0, boxes.selection(Box::CharacterTable));
   EXPECT_TRUE(enabled(Box::AutoCR));
   EXPECT_EQ(1, boxes.selection(Box::AutoCR));
-  EXPECT_EQ("Atribute11.bmp", view.pictures.back());
+  EXPECT_EQ(Emulation::Ibm, view.captions.back());
 
   // "Set 2" then "ESC/P" gives "Graphics", not "Italics".
   boxes.setSelection(Box::CharacterTable, 1);
@@ -102,7 +103,7 @@ TEST_F(SelectionRules, ListedCases) {
   EXPECT_EQ(kGraphics, entries(Box::CharacterTable));
   EXPECT_EQ(0, boxes.selection(Box::CharacterTable));
   EXPECT_FALSE(enabled(Box::AutoCR));
-  EXPECT_EQ("Atribute1.bmp", view.pictures.back());
+  EXPECT_EQ(Emulation::EscP, view.captions.back());
 
   // "17 CPI" then "LQ " gives "10 CPI" of two; "Draft" again gives four with "10 CPI".
   boxes.setSelection(Box::Pitch, 3);
@@ -140,19 +141,19 @@ TEST_F(SelectionRules, NothingChosenTakesTheSecondBranchOfEveryRule) {
   EXPECT_EQ(kFourPitches, entries(Box::Pitch));
   EXPECT_FALSE(enabled(Box::NLQFontType));
   EXPECT_FALSE(enabled(Box::StrobeEdge));
-  EXPECT_EQ("Atribute1.bmp", view.pictures.back());
+  EXPECT_EQ(Emulation::EscP, view.captions.back());
 }
 
 TEST_F(SelectionRules, AnIndexOutsideTheListChangesNothing) {
   boxes.IntializeSelectionBoxes();
   boxes.setSelection(Box::FontType, 0);  // pitch list of two
   const auto before = boxes.selections();
-  const auto pictures = view.pictures.size();
+  const auto captions = view.captions.size();
   boxes.setSelection(Box::Pitch, 3);
   boxes.setSelection(Box::Emulation, 2);
   boxes.setSelection(Box::Interface, -2);
   EXPECT_EQ(before, boxes.selections());
-  EXPECT_EQ(pictures, view.pictures.size());
+  EXPECT_EQ(captions, view.captions.size());
 }
 
 // Random choices as a user could make them: any entry of any enabled box.

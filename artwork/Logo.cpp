@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/artwork/Lettering.h"
-#include "app/artwork/Pictures.h"
+#include "artwork/Lettering.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 

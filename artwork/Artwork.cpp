@@ -1,6 +1,6 @@
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
-#include "app/artwork/Pictures.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 
@@ -37,26 +37,6 @@ QImage draw(Picture picture) {
       return drawButton(picture);
   }
   return {};
-}
-
-const std::vector<BitmapFile>& bitmapFiles() {
-  static const std::vector<BitmapFile> files = {
-      {"Apply_Settings1.bmp", Picture::ApplySettingsNormal},
-      {"Apply_Settings2.bmp", Picture::ApplySettingsHover},
-      {"Restore_Default1.bmp", Picture::RestoreDefaultNormal},
-      {"Restore_Default2.bmp", Picture::RestoreDefaultHover},
-      {"Show_Features1.bmp", Picture::ShowFeaturesNormal},
-      {"Show_Features2.bmp", Picture::ShowFeaturesHover},
-      {"Print_Features1.bmp", Picture::PrintFeaturesNormal},
-      {"Print_Features2.bmp", Picture::PrintFeaturesHover},
-      {"Exit_Button1.bmp", Picture::ExitNormal},
-      {"Exit_Button2.bmp", Picture::ExitHover},
-      {"Close_Button1.bmp", Picture::CloseNormal},
-      {"Close_Button2.bmp", Picture::CloseHover},
-      {"Atribute1.bmp", Picture::LeftCaptionsEscP},
-      {"Atribute11.bmp", Picture::LeftCaptionsIbm},
-  };
-  return files;
 }
 
 }  // namespace artwork

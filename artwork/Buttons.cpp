@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/artwork/Lettering.h"
-#include "app/artwork/Palette.h"
-#include "app/artwork/Pictures.h"
+#include "artwork/Lettering.h"
+#include "artwork/Palette.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 

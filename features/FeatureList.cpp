@@ -1,8 +1,8 @@
-#include "app/FeatureList.h"
+#include "features/FeatureList.h"
 
 #include "features/ContactData.h"
 
-namespace app {
+namespace features {
 
 const std::string& featureList() {
   static const std::string text =
@@ -19,11 +19,11 @@ const std::string& featureList() {
       "5.  Printer driver support for Windows 95, 98, Me, NT 4.0, 2000, XP, 2003, Xp x64,\r\n"
       "     Vista, 7, 7 x64, 8, 8 x64 and selected Linux distributions.\r\n"
       "     (Available in " +
-      features::contact::kWeb +
+      contact::kWeb +
       ").\r\n"
       "\r\n"
       "6.  Windows printer configuration utility to configure the printer permanent settings.\r\n";
   return text;
 }
 
-}  // namespace app
+}  // namespace features

@@ -2,7 +2,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/artwork/Pictures.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 

@@ -1,9 +1,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/artwork/Lettering.h"
-#include "app/artwork/Palette.h"
-#include "app/artwork/Pictures.h"
+#include "artwork/Lettering.h"
+#include "artwork/Palette.h"
+#include "artwork/Pictures.h"
 
 namespace artwork {
 

@@ -4,7 +4,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
+#include "artwork/BitmapFiles.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

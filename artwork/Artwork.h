@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <vector>
 
 namespace artwork {
 
@@ -33,12 +32,5 @@ enum class Picture {
 
 // Draws a picture at its exact size.
 QImage draw(Picture picture);
-
-// A bitmap file the windows read from the program's folder, and the drawing it holds.
-struct BitmapFile {
-  const char* fileName;  // e.g. "Apply_Settings1.bmp"
-  Picture picture;
-};
-const std::vector<BitmapFile>& bitmapFiles();
 
 }  // namespace artwork

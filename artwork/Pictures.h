@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "app/artwork/Artwork.h"
+#include "artwork/Artwork.h"
 
 class QPainter;
 

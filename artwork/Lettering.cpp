@@ -1,4 +1,4 @@
-#include "app/artwork/Lettering.h"
+#include "artwork/Lettering.h"
 
 #include <QFontMetrics>
 #include <QPainter>
