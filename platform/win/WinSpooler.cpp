@@ -1,12 +1,12 @@
 #include "platform/win/WinSpooler.h"
 
-#include "platform/SystemSpooler.h"
-
 #include <windows.h>
 #include <winspool.h>
 
 #include <string>
 #include <vector>
+
+#include "platform/SystemSpooler.h"
 
 namespace platform {
 
@@ -16,6 +16,20 @@ constexpr DWORD kAllJobs = 0xFFFFFFFF;
 constexpr DWORD kJobInfoLevel = 2;
 constexpr DWORD kDocInfoLevel = 1;
 
+// The system's words for an error code, without the line break it ends with.
+std::string systemMessage(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+  std::string message = length > 0 ? std::string(text, length) : "";
+  LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+    message.pop_back();
+  }
+  return message.empty() ? "Error " + std::to_string(error) + "." : message;
+}
+
 class WinPrinter : public Printer {
  public:
   explicit WinPrinter(HANDLE handle) : handle_(handle) {}
@@ -24,6 +38,8 @@ class WinPrinter : public Printer {
   int queuedJobs() override {
     DWORD needed = 0;
     DWORD returned = 0;
+    // Only the count returned decides, so a stale error must not be mistaken for this one's.
+    SetLastError(0);
     EnumJobsA(handle_, 0, kAllJobs, kJobInfoLevel, nullptr, 0, &needed, &returned);
     std::vector<BYTE> records(needed > 0 ? needed : 1);
     returned = 0;
@@ -34,10 +50,13 @@ class WinPrinter : public Printer {
   bool startDoc(const std::string& documentName) override {
     std::vector<char> name(documentName.begin(), documentName.end());
     name.push_back('\0');
+    char raw[] = "RAW";
     DOC_INFO_1A info{};
     info.pDocName = name.data();
     info.pOutputFile = nullptr;
-    info.pDatatype = nullptr;  // the printer's default data type
+    // The bytes are the printer's own commands: a printer whose default data type is EMF
+    // would take them for a drawing and lose them.
+    info.pDatatype = raw;
     if (StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info)) == 0) {
       return fail();
     }
@@ -80,19 +99,8 @@ class WinPrinter : public Printer {
   std::string lastError() const override { return lastError_; }
 
  private:
-  // Records the system's words for the last error.
   bool fail() {
-    const DWORD error = GetLastError();
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-    lastError_ = length > 0 ? std::string(text, length) : "Error " + std::to_string(error);
-    LocalFree(text);
-    // The system's text ends with a line break.
-    while (!lastError_.empty() && (lastError_.back() == '\n' || lastError_.back() == '\r')) {
-      lastError_.pop_back();
-    }
+    lastError_ = systemMessage(GetLastError());
     return false;
   }
 
@@ -106,11 +114,13 @@ class WinPrinter : public Printer {
 
 DefaultPrinter WinSpooler::defaultPrinter() {
   DWORD size = 0;
-  GetDefaultPrinterA(nullptr, &size);
-  if (GetLastError() == ERROR_FILE_NOT_FOUND || size == 0) {
-    return {DefaultPrinter::Status::NoPrinter, {}};
+  if (!GetDefaultPrinterA(nullptr, &size)) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return {DefaultPrinter::Status::NoPrinter, {}};
+    // The size query fails for want of a buffer; any other failure leaves the spooler unasked.
+    if (error != ERROR_INSUFFICIENT_BUFFER) return {DefaultPrinter::Status::Unreachable, {}};
   }
-  std::vector<char> name(size);
+  std::vector<char> name(size > 0 ? size : 1);
   if (!GetDefaultPrinterA(name.data(), &size)) return {DefaultPrinter::Status::Unreachable, {}};
   return {DefaultPrinter::Status::Found, std::string(name.data())};
 }

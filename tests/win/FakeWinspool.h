@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The spooler's calls, faked: linked in place of winspool, they record each call in order
+// ("GetDefaultPrinterA", "OpenPrinterA NAME", "EnumJobsA size", "EnumJobsA", "StartDocPrinterA
+// NAME DATATYPE", "StartPagePrinter", "WritePrinter N", "EndPagePrinter", "EndDocPrinter",
+// "AbortPrinter", "ClosePrinter") and answer as the script says.
+struct FakeWinspool {
+  // The error of the default printer's size query; ERROR_INSUFFICIENT_BUFFER finds "Zel".
+  DWORD defaultPrinterError = ERROR_INSUFFICIENT_BUFFER;
+  bool openFails = false;
+  DWORD jobs = 0;
+  bool sizeQueryFails = false;
+  bool startDocFails = false;
+  // Bytes the spooler leaves untaken from each write.
+  DWORD writeShortBy = 0;
+  bool endDocFails = false;
+
+  std::vector<std::string> calls;
+  int handlesOpen = 0;
+};
+
+// The script and record of the calls; each test starts it afresh.
+FakeWinspool& fakeWinspool();
