@@ -304,7 +304,7 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
     for (const AltCondition& condition : kAltConditions) {
       if (condition.box == box && !condition.allows(boxes_)) return;
     }
-    app::closeSelectionLists();
+    app::closePopups();
     comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
     return;
   }
@@ -313,7 +313,7 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
 void frmConfigUtility::runCtrlKey(char letter) {
   for (const PictureButton& row : kButtons) {
     if (row.ctrlKey != letter) continue;
-    app::closeSelectionLists();
+    app::closePopups();
     (this->*row.action)(platform::kLeftButton);
   }
 }

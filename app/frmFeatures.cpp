@@ -126,7 +126,10 @@ void frmFeatures::closeEvent(QCloseEvent* event) {
 void frmFeatures::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
   if (modifiers != Qt::ControlModifier) return;
   for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
+    if (row.ctrlKey != letter) continue;
+    // The text box's context menu would stay up over the window the action leaves or prints from.
+    app::closePopups();
+    (this->*row.action)(platform::kLeftButton);
   }
 }
 
