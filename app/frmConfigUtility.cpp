@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/WaitNotice.h"
 #include "app/WindowFrame.h"
 #include "app/artwork/Artwork.h"
 #include "app/frmFeatures.h"
@@ -92,8 +93,8 @@ QRect rowRect(std::size_t box, int leftColumnX, int rightColumnX) {
 
 // The caption as it reads, without the '&' that marks its access letter: the Alt keys are
 // the window's own, so no label may claim them as mnemonics.
-QString plainCaption(const char* caption) {
-  return QString::fromLatin1(caption).remove('&');
+QString plainCaption(QString caption) {
+  return caption.remove('&');
 }
 
 QFont verdana(qreal pointSize) {
@@ -139,7 +140,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const settings::BoxSpec& row = settings::catalogue()[i];
     if (*row.caption == '\0') continue;
-    auto* label = new QLabel(plainCaption(row.caption), this);
+    auto* label = new QLabel(plainCaption(QString::fromLatin1(row.caption)), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->setGeometry(rowRect(i, kLeftCaptionLeft, kRightCaptionLeft));
     label->setFont(verdana(9.75));
@@ -153,6 +154,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     auto* button =
         new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
                                 app::builtIn(row.picture), this);
+    button->setButtonCaption(artwork::captions(row.picture).value(0));
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
@@ -172,6 +174,10 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     combo->setObjectName(QLatin1String(settings::catalogue()[i].name));
     combo->setGeometry(rowRect(i, kLeftBoxLeft, kRightBoxLeft));
     combo->setFont(verdana(8.25));
+    // The hidden caption label names its box where assistive technology asks the label.
+    if (auto* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1))) {
+      label->setBuddy(combo);
+    }
     combo->installEventFilter(this);
     const auto box = static_cast<Box>(i);
     connect(combo, &QComboBox::activated, this, [this, box](int entry) {
@@ -183,7 +189,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     boxChanged(box);
   }
 
-  imgWarning_ = picturePanel("imgWarning", kWaitNotice, app::builtIn(Picture::WaitNotice), this);
+  imgWarning_ = new app::WaitNotice(kWaitNotice, app::builtIn(Picture::WaitNotice), this);
 
   boxes_.IntializeSelectionBoxes();
   comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();
@@ -222,6 +228,18 @@ void frmConfigUtility::exitProgram(int button) {
 void frmConfigUtility::loadCaptionPicture(const std::string& fileName) {
   QPixmap picture = Atribute1_->pixmap();
   if (pictures_.load(fileName.c_str(), picture)) Atribute1_->setPixmap(picture);
+  for (const artwork::BitmapFile& file : artwork::bitmapFiles()) {
+    if (fileName == file.fileName) nameBoxes(file.picture);
+  }
+}
+
+void frmConfigUtility::nameBoxes(Picture leftCaptions) {
+  const QStringList left = artwork::captions(leftCaptions);
+  const QStringList right = artwork::captions(Picture::RightCaptions);
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+    const auto row = static_cast<qsizetype>(isLeftColumn(i) ? i : i - settings::kLeftColumnBoxes);
+    comboBoxes_[i]->setAccessibleName(plainCaption((isLeftColumn(i) ? left : right).value(row)));
+  }
 }
 
 void frmConfigUtility::hideWaitNotice() {

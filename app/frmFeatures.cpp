@@ -83,6 +83,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
 
   for (const PictureButton& row : kButtons) {
     auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.picture), this);
+    button->setButtonCaption(artwork::captions(row.picture).value(0));
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
@@ -92,6 +93,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
 
   auto* text = new QPlainTextEdit(this);
   text->setObjectName(QStringLiteral("txtFeatures"));
+  text->setAccessibleName(QStringLiteral("Features"));
   text->setGeometry(kFeatureText);
   text->setFont(fontOf("Verdana", 9.75, false));
   QPalette colours = text->palette();

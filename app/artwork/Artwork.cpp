@@ -39,6 +39,22 @@ QImage draw(Picture picture) {
   return {};
 }
 
+QStringList captions(Picture picture) {
+  switch (picture) {
+    case Picture::LeftCaptionsEscP:
+      return leftCaptions(false);
+    case Picture::LeftCaptionsIbm:
+      return leftCaptions(true);
+    case Picture::RightCaptions:
+      return rightCaptions();
+    case Picture::WaitNotice:
+      return {waitNoticeText()};
+    default:
+      const QString caption = buttonCaption(picture);
+      return caption.isEmpty() ? QStringList() : QStringList{caption};
+  }
+}
+
 const std::vector<BitmapFile>& bitmapFiles() {
   static const std::vector<BitmapFile> files = {
       {"Apply_Settings1.bmp", Picture::ApplySettingsNormal},

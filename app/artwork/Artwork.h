@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 #include <vector>
 
 namespace artwork {
@@ -33,6 +34,10 @@ enum class Picture {
 
 // Draws a picture at its exact size.
 QImage draw(Picture picture);
+
+// The captions painted on a picture, top to bottom, '&' before each underlined letter: one for
+// a button or the wait notice, a column's for a caption picture, none for any other picture.
+QStringList captions(Picture picture);
 
 // A bitmap file the windows read from the program's folder, and the drawing it holds.
 struct BitmapFile {

@@ -77,14 +77,24 @@ QImage paintButton(const ButtonPicture& button, const Look& look) {
   return image;
 }
 
-}  // namespace
-
-QImage drawButton(Picture picture) {
+const ButtonPicture* buttonOf(Picture picture) {
   const auto* button = std::find_if(
       std::begin(kButtons), std::end(kButtons),
       [&](const ButtonPicture& b) { return b.normal == picture || b.hover == picture; });
-  if (button == std::end(kButtons)) return {};
+  return button == std::end(kButtons) ? nullptr : button;
+}
+
+}  // namespace
+
+QImage drawButton(Picture picture) {
+  const ButtonPicture* button = buttonOf(picture);
+  if (!button) return {};
   return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook);
+}
+
+QString buttonCaption(Picture picture) {
+  const ButtonPicture* button = buttonOf(picture);
+  return button ? QString::fromLatin1(button->caption) : QString();
 }
 
 }  // namespace artwork

@@ -57,17 +57,29 @@ QImage paintCaptions(const QStringList& captions, int height) {
 
 }  // namespace
 
-QImage drawLeftCaptions(bool ibm) {
+QStringList leftCaptions(bool ibm) {
   QStringList captions;
   for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
   captions << QString::fromLatin1(ibm ? kCharacterTableIbm : kCharacterTableEscP);
-  return paintCaptions(captions, 250);
+  return captions;
+}
+
+QStringList rightCaptions() {
+  QStringList captions;
+  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
+  return captions;
+}
+
+QString waitNoticeText() {
+  return QStringLiteral("Please wait, while printer settings being applied.");
+}
+
+QImage drawLeftCaptions(bool ibm) {
+  return paintCaptions(leftCaptions(ibm), 250);
 }
 
 QImage drawRightCaptions() {
-  QStringList captions;
-  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
-  return paintCaptions(captions, 265);
+  return paintCaptions(rightCaptions(), 265);
 }
 
 QImage drawHeading() {
@@ -82,7 +94,7 @@ QImage drawHeading() {
 }
 
 QImage drawWaitNotice() {
-  const QString text = QStringLiteral("Please wait, while printer settings being applied.");
+  const QString text = waitNoticeText();
   QImage image(346, 34, QImage::Format_RGB32);
   image.fill(palette::kNoticeGrey);
   QPainter painter(&image);

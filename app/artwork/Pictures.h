@@ -25,8 +25,14 @@ QImage drawLeftCaptions(bool ibm);
 QImage drawRightCaptions();
 QImage drawWaitNotice();
 
+QStringList leftCaptions(bool ibm);
+QStringList rightCaptions();
+QString waitNoticeText();
+
 // One of the button pictures (Picture::ApplySettingsNormal to Picture::CloseHover).
 QImage drawButton(Picture picture);
+// The caption of a button picture; empty for any other picture.
+QString buttonCaption(Picture picture);
 
 QImage drawWindowIcon();
 
