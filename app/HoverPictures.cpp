@@ -1,5 +1,7 @@
 #include "app/HoverPictures.h"
 
+#include "app/ScreenRatio.h"
+
 namespace app {
 
 namespace {
@@ -25,7 +27,9 @@ void HoverPictures::overBackground() {
 }
 
 void HoverPictures::load(SurfacePicture& target, const char* fileName) {
-  if (folder_.load(fileName, target.picture())) target.update();
+  if (!folder_.load(fileName, target.picture())) return;
+  target.picture() = forScreen(target.picture(), target.devicePixelRatio());
+  target.update();
 }
 
 }  // namespace app

@@ -43,8 +43,8 @@ bool PictureFolder::load(const char* fileName, QPixmap& picture) const {
   return true;
 }
 
-QPixmap builtIn(artwork::Picture picture) {
-  return QPixmap::fromImage(artwork::draw(picture));
+QPixmap builtIn(artwork::Picture picture, qreal ratio) {
+  return QPixmap::fromImage(artwork::draw(picture, ratio));
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/ScreenRatio.h"
 #include "app/WaitNotice.h"
 #include "app/WindowFrame.h"
 #include "app/artwork/Artwork.h"
@@ -132,7 +133,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     : platform_(platform), pictures_(pictures), hover_(pictures) {
   setObjectName(QStringLiteral("frmConfigUtility"));
   setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
-  setWindowIcon(app::builtIn(Picture::WindowIcon));
+  setWindowIcon(app::builtIn(Picture::WindowIcon, 1));
+  // Pictures drawn by the program are drawn for the screen, so they stay sharp on a dense one.
+  const qreal ratio = devicePixelRatio();
   app::fixWindowFrame(*this, kClientSize, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   // Created bottom to top: the caption labels under the background, the buttons over it,
@@ -147,13 +150,13 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   }
 
   imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,
-                                           app::builtIn(Picture::ConfigBackground), this);
+                                           app::builtIn(Picture::ConfigBackground, ratio), this);
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   for (const PictureButton& row : kButtons) {
     auto* button =
         new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
-                                app::builtIn(row.picture), this);
+                                app::builtIn(row.picture, ratio), this);
     button->setButtonCaption(artwork::captions(row.picture).value(0));
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,
@@ -163,10 +166,10 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
-  picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading), this);
-  Atribute1_ =
-      picturePanel("Atribute1", kLeftCaptions, app::builtIn(Picture::LeftCaptionsEscP), this);
-  picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions), this);
+  picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading, ratio), this);
+  Atribute1_ = picturePanel("Atribute1", kLeftCaptions,
+                            app::builtIn(Picture::LeftCaptionsEscP, ratio), this);
+  picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions, ratio), this);
 
   QWidget* previous = nullptr;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
@@ -189,7 +192,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     boxChanged(box);
   }
 
-  imgWarning_ = new app::WaitNotice(kWaitNotice, app::builtIn(Picture::WaitNotice), this);
+  imgWarning_ = new app::WaitNotice(kWaitNotice, app::builtIn(Picture::WaitNotice, ratio), this);
 
   boxes_.IntializeSelectionBoxes();
   comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();
@@ -227,7 +230,9 @@ void frmConfigUtility::exitProgram(int button) {
 
 void frmConfigUtility::loadCaptionPicture(const std::string& fileName) {
   QPixmap picture = Atribute1_->pixmap();
-  if (pictures_.load(fileName.c_str(), picture)) Atribute1_->setPixmap(picture);
+  if (pictures_.load(fileName.c_str(), picture)) {
+    Atribute1_->setPixmap(app::forScreen(picture, devicePixelRatio()));
+  }
   for (const artwork::BitmapFile& file : artwork::bitmapFiles()) {
     if (fileName == file.fileName) nameBoxes(file.picture);
   }

@@ -70,10 +70,12 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   setObjectName(QStringLiteral("frmFeatures"));
   setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
   app::fixWindowFrame(*this, kClientSize, Qt::WindowCloseButtonHint);
+  // Pictures drawn by the program are drawn for the screen, so they stay sharp on a dense one.
+  const qreal ratio = devicePixelRatio();
 
   // Created bottom to top: the background, the labels and buttons on it, the text box last.
-  auto* background = new app::SurfacePicture("imgBackground", kBackground,
-                                             app::builtIn(Picture::FeaturesBackground), this);
+  auto* background = new app::SurfacePicture(
+      "imgBackground", kBackground, app::builtIn(Picture::FeaturesBackground, ratio), this);
   connect(background, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
@@ -82,7 +84,8 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.picture), this);
+    auto* button =
+        new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.picture, ratio), this);
     button->setButtonCaption(artwork::captions(row.picture).value(0));
     const std::size_t number = hover_.add({button, row.normalFile, row.hoverFile});
     connect(button, &app::SurfacePicture::moved, this,

@@ -51,14 +51,15 @@ QStringList allCaptions() {
   return captions;
 }
 
-QImage paintButton(const ButtonPicture& button, const Look& look) {
-  QImage image(button.size, QImage::Format_RGB32);
+QImage paintButton(const ButtonPicture& button, const Look& look, qreal ratio) {
+  QImage image = canvas(button.size, QImage::Format_RGB32, ratio);
+  const QRect frame(QPoint(), button.size);
   // The corners outside the rounded face show the side panel the buttons stand on.
   image.fill(palette::kSidePanel);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
 
-  const QRectF face = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF face = QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5);
   QLinearGradient fill(face.topLeft(), face.bottomLeft());
   fill.setColorAt(0, look.top);
   fill.setColorAt(1, look.bottom);
@@ -72,7 +73,7 @@ QImage paintButton(const ButtonPicture& button, const Look& look) {
   const QFont font =
       fittingFont(allCaptions(), kButtons[0].size.width() - 2 * kCaptionMargin, kCaptionPixelSize);
   painter.setFont(font);
-  paintCaption(painter, image.rect(), QString::fromLatin1(button.caption), Qt::AlignHCenter,
+  paintCaption(painter, frame, QString::fromLatin1(button.caption), Qt::AlignHCenter,
                palette::kInk);
   return image;
 }
@@ -86,10 +87,10 @@ const ButtonPicture* buttonOf(Picture picture) {
 
 }  // namespace
 
-QImage drawButton(Picture picture) {
+QImage drawButton(Picture picture, qreal ratio) {
   const ButtonPicture* button = buttonOf(picture);
   if (!button) return {};
-  return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook);
+  return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook, ratio);
 }
 
 QString buttonCaption(Picture picture) {

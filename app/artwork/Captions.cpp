@@ -42,8 +42,8 @@ QStringList everyCaption() {
   return captions;
 }
 
-QImage paintCaptions(const QStringList& captions, int height) {
-  QImage image(kCaptionWidth, height, QImage::Format_RGB32);
+QImage paintCaptions(const QStringList& captions, int height, qreal ratio) {
+  QImage image = canvas({kCaptionWidth, height}, QImage::Format_RGB32, ratio);
   image.fill(palette::kPanel);
   QPainter painter(&image);
   // Both columns share one font, so their captions match in size.
@@ -74,32 +74,34 @@ QString waitNoticeText() {
   return QStringLiteral("Please wait, while printer settings being applied.");
 }
 
-QImage drawLeftCaptions(bool ibm) {
-  return paintCaptions(leftCaptions(ibm), 250);
+QImage drawLeftCaptions(bool ibm, qreal ratio) {
+  return paintCaptions(leftCaptions(ibm), 250, ratio);
 }
 
-QImage drawRightCaptions() {
-  return paintCaptions(rightCaptions(), 265);
+QImage drawRightCaptions(qreal ratio) {
+  return paintCaptions(rightCaptions(), 265, ratio);
 }
 
-QImage drawHeading() {
+QImage drawHeading(qreal ratio) {
   constexpr int kBandTopOffset = 8;  // the heading stands 8 px below the top of the band
   const QString text = QStringLiteral("Printer Permanent Settings");
-  QImage image(204, 16, QImage::Format_RGB32);
+  const QRect frame(0, 0, 204, 16);
+  QImage image = canvas(frame.size(), QImage::Format_RGB32, ratio);
   QPainter painter(&image);
-  paintTopBand(painter, image.width(), kBandTopOffset);
-  painter.setFont(fittingFont({text}, image.width() - 2, 12, QFont::Bold));
-  paintCaption(painter, image.rect().adjusted(1, 0, 0, 0), text, Qt::AlignLeft, palette::kInk);
+  paintTopBand(painter, frame.width(), kBandTopOffset);
+  painter.setFont(fittingFont({text}, frame.width() - 2, 12, QFont::Bold));
+  paintCaption(painter, frame.adjusted(1, 0, 0, 0), text, Qt::AlignLeft, palette::kInk);
   return image;
 }
 
-QImage drawWaitNotice() {
+QImage drawWaitNotice(qreal ratio) {
   const QString text = waitNoticeText();
-  QImage image(346, 34, QImage::Format_RGB32);
+  const QRect frame(0, 0, 346, 34);
+  QImage image = canvas(frame.size(), QImage::Format_RGB32, ratio);
   image.fill(palette::kNoticeGrey);
   QPainter painter(&image);
-  painter.setFont(fittingFont({text}, image.width() - 16, 13, QFont::Bold));
-  paintCaption(painter, image.rect(), text, Qt::AlignHCenter, palette::kNoticeInk);
+  painter.setFont(fittingFont({text}, frame.width() - 16, 13, QFont::Bold));
+  paintCaption(painter, frame, text, Qt::AlignHCenter, palette::kNoticeInk);
   return image;
 }
 
