@@ -26,9 +26,11 @@ const char* const kRightCaptions[] = {
 
 constexpr int kCaptionWidth = 131;
 constexpr int kRowPitch = 24;
-// Each row's selection box is 21 px high, but the window shows only the top 15 px of the right
-// column's last row; centring the text in the top 17 px keeps that row's underline in view.
-constexpr int kTextHeight = 17;
+// Each caption is centred on the 21 px of its row's selection box, which centres its text too.
+// The window shows only the top 15 px of the right column's last row (Copy Mode); centring
+// that caption in the top 17 px keeps its underline in view.
+constexpr int kRowHeight = 21;
+constexpr int kClippedRowHeight = 17;
 constexpr int kCaptionPixelSize = 12;
 // The window shows only 129 px of each caption picture; keep clear of that edge.
 constexpr int kCaptionRoom = 124;
@@ -42,14 +44,16 @@ QStringList everyCaption() {
   return captions;
 }
 
-QImage paintCaptions(const QStringList& captions, int height, qreal ratio) {
+QImage paintCaptions(const QStringList& captions, int height, bool lastRowClipped, qreal ratio) {
   QImage image = canvas({kCaptionWidth, height}, QImage::Format_RGB32, ratio);
   image.fill(palette::kPanel);
   QPainter painter(&image);
   // Both columns share one font, so their captions match in size.
   painter.setFont(fittingFont(everyCaption(), kCaptionRoom, kCaptionPixelSize));
   for (int row = 0; row < captions.size(); ++row) {
-    const QRect box(kCaptionIndent, row * kRowPitch, kCaptionWidth - kCaptionIndent, kTextHeight);
+    const bool clipped = lastRowClipped && row == captions.size() - 1;
+    const QRect box(kCaptionIndent, row * kRowPitch, kCaptionWidth - kCaptionIndent,
+                    clipped ? kClippedRowHeight : kRowHeight);
     paintCaption(painter, box, captions[row], Qt::AlignLeft, palette::kInk);
   }
   return image;
@@ -75,11 +79,11 @@ QString waitNoticeText() {
 }
 
 QImage drawLeftCaptions(bool ibm, qreal ratio) {
-  return paintCaptions(leftCaptions(ibm), 250, ratio);
+  return paintCaptions(leftCaptions(ibm), 250, false, ratio);
 }
 
 QImage drawRightCaptions(qreal ratio) {
-  return paintCaptions(rightCaptions(), 265, ratio);
+  return paintCaptions(rightCaptions(), 265, true, ratio);
 }
 
 QImage drawHeading(qreal ratio) {
