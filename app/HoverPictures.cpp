@@ -1,5 +1,7 @@
 #include "app/HoverPictures.h"
 
+#include "app/ScreenRatio.h"
+
 namespace app {
 
 namespace {
@@ -25,7 +27,9 @@ void HoverPictures::overBackground() {
 }
 
 void HoverPictures::load(SurfacePicture& target, artwork::Picture picture) {
-  if (folder_.load(picture, target.picture())) target.update();
+  if (!folder_.load(picture, target.picture())) return;
+  target.picture() = forScreen(target.picture(), target.devicePixelRatio());
+  target.update();
 }
 
 }  // namespace app

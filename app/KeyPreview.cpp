@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace app {
 
@@ -36,23 +40,78 @@ bool isFocusKey(int key) {
   return key == Qt::Key_Tab || key == Qt::Key_Backtab;
 }
 
-char letterOf(int key) {
-  return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<char>('A' + (key - Qt::Key_A)) : 0;
+#ifdef Q_OS_WIN
+// Windows gives the letter keys the virtual key codes 'A' to 'Z' under every layout.
+char physicalLetter(const QKeyEvent& event) {
+  const quint32 code = event.nativeVirtualKey();
+  return code >= 'A' && code <= 'Z' ? static_cast<char>(code) : 0;
 }
+#else
+// X11 and Wayland number the keys by their place (XKB key codes), the same under every layout:
+// each row of the letter block from its first key code.
+struct LetterRow {
+  quint32 firstCode;
+  const char* letters;
+};
+constexpr LetterRow kLetterRows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+
+char physicalLetter(const QKeyEvent& event) {
+  const quint32 code = event.nativeScanCode();
+  for (const LetterRow& row : kLetterRows) {
+    const auto length = static_cast<quint32>(std::strlen(row.letters));
+    if (code >= row.firstCode && code < row.firstCode + length) {
+      return row.letters[code - row.firstCode];
+    }
+  }
+  return 0;
+}
+#endif
+
+// The one application filter through which every window sees its keys; it lives as long as
+// the application.
+class KeyRouter : public QObject {
+ public:
+  static QPointer<KeyRouter>& instance() {
+    static QPointer<KeyRouter> router;
+    return router;
+  }
+  static KeyRouter& install() {
+    if (!instance()) {
+      instance() = new KeyRouter(QCoreApplication::instance());
+      QCoreApplication::instance()->installEventFilter(instance());
+    }
+    return *instance();
+  }
+
+  std::vector<KeyPreview*> previews;
+
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto preview = std::find_if(previews.begin(), previews.end(),
+                                      [&](KeyPreview* p) { return p->keyTarget() == receiver; });
+    // The handler may open or close a window, and so change the list: it runs after the search.
+    if (preview == previews.end()) return false;
+    return (*preview)->preview(static_cast<const QKeyEvent&>(*event));
+  }
+
+ private:
+  using QObject::QObject;
+};
 
 }  // namespace
 
 KeyPreview::KeyPreview(QWidget& window, KeyPreviewHandler& handler)
     : window_(window), handler_(handler) {
-  QCoreApplication::instance()->installEventFilter(this);
+  KeyRouter::install().previews.push_back(this);
 }
 
 KeyPreview::~KeyPreview() {
-  QCoreApplication::instance()->removeEventFilter(this);
+  if (KeyRouter* router = KeyRouter::instance()) {
+    std::vector<KeyPreview*>& previews = router->previews;
+    previews.erase(std::remove(previews.begin(), previews.end(), this), previews.end());
+  }
 }
 
-// The widget that gets the window's keys: its focused control, or the list a selection box of
-// the window has open, which holds the keyboard while it is up.
 QWidget* KeyPreview::keyTarget() const {
   if (QWidget* popup = QApplication::activePopupWidget()) {
     for (QWidget* owner = popup->parentWidget(); owner; owner = owner->parentWidget()) {
@@ -62,25 +121,27 @@ QWidget* KeyPreview::keyTarget() const {
   return window_.focusWidget() ? window_.focusWidget() : &window_;
 }
 
-bool KeyPreview::eventFilter(QObject* receiver, QEvent* event) {
-  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-  if (receiver != keyTarget()) return false;
-
-  const auto& key = static_cast<const QKeyEvent&>(*event);
-  const Qt::KeyboardModifiers modifiers = modifiersAfter(key);
-  if (event->type() == QEvent::KeyRelease) {
+bool KeyPreview::preview(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = modifiersAfter(event);
+  if (event.type() == QEvent::KeyRelease) {
     // A held key repeats as release and press pairs; only the real release is a key up.
-    if (!key.isAutoRepeat()) handler_.keyUp(letterOf(key.key()), modifiers);
+    if (!event.isAutoRepeat()) handler_.keyUp(letterOf(event), modifiers);
     return false;
   }
   handler_.keyDown(modifiers);
-  if (key.text().isEmpty() || isFocusKey(key.key())) return false;
+  if (event.text().isEmpty() || isFocusKey(event.key())) return false;
   // A letter with Alt is an access key, not a character typed into the focused control.
   if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier)) return true;
   return handler_.character();
 }
 
-void closeSelectionLists() {
+char letterOf(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char>('A' + (key - Qt::Key_A));
+  return physicalLetter(event);
+}
+
+void closePopups() {
   while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 

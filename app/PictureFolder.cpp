@@ -56,8 +56,8 @@ bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
   return true;
 }
 
-QPixmap builtIn(artwork::Picture picture) {
-  return QPixmap::fromImage(artwork::draw(picture));
+QPixmap builtIn(artwork::Picture picture, qreal ratio) {
+  return QPixmap::fromImage(artwork::draw(picture, ratio));
 }
 
 }  // namespace app

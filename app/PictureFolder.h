@@ -34,7 +34,8 @@ class PictureFolder {
   QString folder_;
 };
 
-// A picture as the program draws it: what the windows are built with before any file is read.
-QPixmap builtIn(artwork::Picture picture);
+// A picture as the program draws it: what the windows are built with before any file is read,
+// drawn for a screen of the given device pixel ratio.
+QPixmap builtIn(artwork::Picture picture, qreal ratio);
 
 }  // namespace app

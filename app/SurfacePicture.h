@@ -17,6 +17,12 @@ class SurfacePicture : public QWidget {
   const QPixmap& picture() const { return picture_; }
   QPixmap& picture() { return picture_; }
 
+  // Makes the picture a button with the caption painted on it, '&' before the underlined
+  // letter, which is also its Ctrl key. Assistive technology then presents it as a push button
+  // of that name, whose press runs what a left click runs.
+  void setButtonCaption(const QString& caption);
+  const QString& buttonCaption() const { return caption_; }
+
  signals:
   void moved();
   void released(int button);
@@ -28,6 +34,7 @@ class SurfacePicture : public QWidget {
 
  private:
   QPixmap picture_;
+  QString caption_;
 };
 
 }  // namespace app

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/ScreenRatio.h"
+#include "app/WaitNotice.h"
 #include "app/WindowFrame.h"
 #include "app/frmFeatures.h"
 #include "artwork/Artwork.h"
@@ -90,8 +92,8 @@ QRect rowRect(std::size_t box, int leftColumnX, int rightColumnX) {
 
 // The caption as it reads, without the '&' that marks its access letter: the Alt keys are
 // the window's own, so no label may claim them as mnemonics.
-QString plainCaption(const char* caption) {
-  return QString::fromLatin1(caption).remove('&');
+QString plainCaption(QString caption) {
+  return caption.remove('&');
 }
 
 QFont verdana(qreal pointSize) {
@@ -129,7 +131,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     : platform_(platform), pictures_(pictures), hover_(pictures) {
   setObjectName(QStringLiteral("frmConfigUtility"));
   setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
-  setWindowIcon(app::builtIn(Picture::WindowIcon));
+  setWindowIcon(app::builtIn(Picture::WindowIcon, 1));
+  // Pictures drawn by the program are drawn for the screen, so they stay sharp on a dense one.
+  const qreal ratio = devicePixelRatio();
   app::fixWindowFrame(*this, kClientSize, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   // Created bottom to top: the caption labels under the background, the buttons over it,
@@ -137,19 +141,21 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const settings::BoxSpec& row = settings::catalogue()[i];
     if (*row.caption == '\0') continue;
-    auto* label = new QLabel(plainCaption(row.caption), this);
+    auto* label = new QLabel(plainCaption(QString::fromLatin1(row.caption)), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->setGeometry(rowRect(i, kLeftCaptionLeft, kRightCaptionLeft));
     label->setFont(verdana(9.75));
   }
 
   imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,
-                                           app::builtIn(Picture::ConfigBackground), this);
+                                           app::builtIn(Picture::ConfigBackground, ratio), this);
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(
-        row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize), app::builtIn(row.normal), this);
+    auto* button =
+        new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
+                                app::builtIn(row.normal, ratio), this);
+    button->setButtonCaption(artwork::captions(row.normal).value(0));
     const std::size_t number = hover_.add({button, row.normal, row.hover});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
@@ -158,10 +164,10 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
-  picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading), this);
-  Atribute1_ =
-      picturePanel("Atribute1", kLeftCaptions, app::builtIn(Picture::LeftCaptionsEscP), this);
-  picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions), this);
+  picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading, ratio), this);
+  Atribute1_ = picturePanel("Atribute1", kLeftCaptions,
+                            app::builtIn(Picture::LeftCaptionsEscP, ratio), this);
+  picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions, ratio), this);
 
   QWidget* previous = nullptr;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
@@ -169,6 +175,10 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     combo->setObjectName(QLatin1String(settings::catalogue()[i].name));
     combo->setGeometry(rowRect(i, kLeftBoxLeft, kRightBoxLeft));
     combo->setFont(verdana(8.25));
+    // The hidden caption label names its box where assistive technology asks the label.
+    if (auto* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1))) {
+      label->setBuddy(combo);
+    }
     combo->installEventFilter(this);
     const auto box = static_cast<Box>(i);
     connect(combo, &QComboBox::activated, this, [this, box](int entry) {
@@ -180,7 +190,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     boxChanged(box);
   }
 
-  imgWarning_ = picturePanel("imgWarning", kWaitNotice, app::builtIn(Picture::WaitNotice), this);
+  imgWarning_ = new app::WaitNotice(kWaitNotice, app::builtIn(Picture::WaitNotice, ratio), this);
 
   boxes_.IntializeSelectionBoxes();
   comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();
@@ -220,7 +230,19 @@ void frmConfigUtility::showCaptionPicture(settings::Emulation emulation) {
   QPixmap picture = Atribute1_->pixmap();
   const Picture captions =
       emulation == settings::Emulation::Ibm ? Picture::LeftCaptionsIbm : Picture::LeftCaptionsEscP;
-  if (pictures_.load(captions, picture)) Atribute1_->setPixmap(picture);
+  if (pictures_.load(captions, picture)) {
+    Atribute1_->setPixmap(app::forScreen(picture, devicePixelRatio()));
+  }
+  nameBoxes(captions);
+}
+
+void frmConfigUtility::nameBoxes(Picture leftCaptions) {
+  const QStringList left = artwork::captions(leftCaptions);
+  const QStringList right = artwork::captions(Picture::RightCaptions);
+  for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+    const auto row = static_cast<qsizetype>(isLeftColumn(i) ? i : i - settings::kLeftColumnBoxes);
+    comboBoxes_[i]->setAccessibleName(plainCaption((isLeftColumn(i) ? left : right).value(row)));
+  }
 }
 
 void frmConfigUtility::hideWaitNotice() {
@@ -303,7 +325,7 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
     for (const AltCondition& condition : kAltConditions) {
       if (condition.box == box && !condition.allows(boxes_)) return;
     }
-    app::closeSelectionLists();
+    app::closePopups();
     comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
     return;
   }
@@ -312,7 +334,7 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
 void frmConfigUtility::runCtrlKey(char letter) {
   for (const PictureButton& row : kButtons) {
     if (row.ctrlKey != letter) continue;
-    app::closeSelectionLists();
+    app::closePopups();
     (this->*row.action)(platform::kLeftButton);
   }
 }

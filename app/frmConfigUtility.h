@@ -68,6 +68,8 @@ class frmConfigUtility : public QWidget,
   void keyDown(Qt::KeyboardModifiers modifiers) override;
   bool character() override;
   void keyUp(char letter, Qt::KeyboardModifiers modifiers) override;
+  // Names each box by the caption painted beside it; the left column's follow the emulation.
+  void nameBoxes(artwork::Picture leftCaptions);
   void moveFocusByAltKey(char letter);
   void runCtrlKey(char letter);
   bool userConfirmsQuit();

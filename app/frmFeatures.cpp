@@ -69,10 +69,12 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   setObjectName(QStringLiteral("frmFeatures"));
   setWindowTitle(QStringLiteral("Zel MRL 770 Printer Configuration Utility"));
   app::fixWindowFrame(*this, kClientSize, Qt::WindowCloseButtonHint);
+  // Pictures drawn by the program are drawn for the screen, so they stay sharp on a dense one.
+  const qreal ratio = devicePixelRatio();
 
   // Created bottom to top: the background, the labels and buttons on it, the text box last.
-  auto* background = new app::SurfacePicture("imgBackground", kBackground,
-                                             app::builtIn(Picture::FeaturesBackground), this);
+  auto* background = new app::SurfacePicture(
+      "imgBackground", kBackground, app::builtIn(Picture::FeaturesBackground, ratio), this);
   connect(background, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
@@ -81,7 +83,9 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const PictureButton& row : kButtons) {
-    auto* button = new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.normal), this);
+    auto* button =
+        new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.normal, ratio), this);
+    button->setButtonCaption(artwork::captions(row.normal).value(0));
     const std::size_t number = hover_.add({button, row.normal, row.hover});
     connect(button, &app::SurfacePicture::moved, this,
             [this, number] { hover_.overButton(number); });
@@ -91,6 +95,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
 
   auto* text = new QPlainTextEdit(this);
   text->setObjectName(QStringLiteral("txtFeatures"));
+  text->setAccessibleName(QStringLiteral("Features"));
   text->setGeometry(kFeatureText);
   text->setFont(fontOf("Verdana", 9.75, false));
   QPalette colours = text->palette();
@@ -125,7 +130,10 @@ void frmFeatures::closeEvent(QCloseEvent* event) {
 void frmFeatures::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
   if (modifiers != Qt::ControlModifier) return;
   for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey == letter) (this->*row.action)(platform::kLeftButton);
+    if (row.ctrlKey != letter) continue;
+    // The text box's context menu would stay up over the window the action leaves or prints from.
+    app::closePopups();
+    (this->*row.action)(platform::kLeftButton);
   }
 }
 

@@ -4,24 +4,24 @@
 
 namespace artwork {
 
-QImage draw(Picture picture) {
+QImage draw(Picture picture, qreal ratio) {
   switch (picture) {
     case Picture::ConfigBackground:
-      return drawConfigBackground();
+      return drawConfigBackground(ratio);
     case Picture::FeaturesBackground:
-      return drawFeaturesBackground();
+      return drawFeaturesBackground(ratio);
     case Picture::Heading:
-      return drawHeading();
+      return drawHeading(ratio);
     case Picture::LeftCaptionsEscP:
-      return drawLeftCaptions(false);
+      return drawLeftCaptions(false, ratio);
     case Picture::LeftCaptionsIbm:
-      return drawLeftCaptions(true);
+      return drawLeftCaptions(true, ratio);
     case Picture::RightCaptions:
-      return drawRightCaptions();
+      return drawRightCaptions(ratio);
     case Picture::WaitNotice:
-      return drawWaitNotice();
+      return drawWaitNotice(ratio);
     case Picture::WindowIcon:
-      return drawWindowIcon();
+      return drawWindowIcon(ratio);
     case Picture::ApplySettingsNormal:
     case Picture::ApplySettingsHover:
     case Picture::RestoreDefaultNormal:
@@ -34,9 +34,31 @@ QImage draw(Picture picture) {
     case Picture::ExitHover:
     case Picture::CloseNormal:
     case Picture::CloseHover:
-      return drawButton(picture);
+      return drawButton(picture, ratio);
   }
   return {};
+}
+
+QImage canvas(const QSize& size, QImage::Format format, qreal ratio) {
+  QImage image(size * ratio, format);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QStringList captions(Picture picture) {
+  switch (picture) {
+    case Picture::LeftCaptionsEscP:
+      return leftCaptions(false);
+    case Picture::LeftCaptionsIbm:
+      return leftCaptions(true);
+    case Picture::RightCaptions:
+      return rightCaptions();
+    case Picture::WaitNotice:
+      return {waitNoticeText()};
+    default:
+      const QString caption = buttonCaption(picture);
+      return caption.isEmpty() ? QStringList() : QStringList{caption};
+  }
 }
 
 }  // namespace artwork

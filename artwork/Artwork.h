@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QStringList>
 
 namespace artwork {
 
@@ -30,7 +31,12 @@ enum class Picture {
   WindowIcon,  // 64 x 64, a printer
 };
 
-// Draws a picture at its exact size.
-QImage draw(Picture picture);
+// Draws a picture at its exact size in pixels, or for a screen of a higher device pixel ratio
+// at that many device pixels to each of them.
+QImage draw(Picture picture, qreal ratio = 1);
+
+// The captions painted on a picture, top to bottom, '&' before each underlined letter: one for
+// a button or the wait notice, a column's for a caption picture, none for any other picture.
+QStringList captions(Picture picture);
 
 }  // namespace artwork

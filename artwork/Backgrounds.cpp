@@ -51,11 +51,11 @@ void paintNote(QPainter& painter, const Layout& layout) {
   }
 }
 
-QImage paintBackground(const Layout& layout) {
-  QImage image(layout.size, QImage::Format_RGB32);
+QImage paintBackground(const Layout& layout, qreal ratio) {
+  QImage image = canvas(layout.size, QImage::Format_RGB32, ratio);
   image.fill(palette::kSidePanel);
   QPainter painter(&image);
-  const int width = image.width();
+  const int width = layout.size.width();
 
   paintTopBand(painter, width, 0);
   painter.fillRect(0, kBandHeight, width, 1, palette::kPanel);
@@ -83,12 +83,12 @@ void paintTopBand(QPainter& painter, int width, int bandOffset) {
   painter.fillRect(0, -bandOffset, width, kBandHeight, gradient);
 }
 
-QImage drawConfigBackground() {
-  return paintBackground(kConfigLayout);
+QImage drawConfigBackground(qreal ratio) {
+  return paintBackground(kConfigLayout, ratio);
 }
 
-QImage drawFeaturesBackground() {
-  return paintBackground(kFeaturesLayout);
+QImage drawFeaturesBackground(qreal ratio) {
+  return paintBackground(kFeaturesLayout, ratio);
 }
 
 }  // namespace artwork

@@ -51,14 +51,15 @@ QStringList allCaptions() {
   return captions;
 }
 
-QImage paintButton(const ButtonPicture& button, const Look& look) {
-  QImage image(button.size, QImage::Format_RGB32);
+QImage paintButton(const ButtonPicture& button, const Look& look, qreal ratio) {
+  QImage image = canvas(button.size, QImage::Format_RGB32, ratio);
+  const QRect frame(QPoint(), button.size);
   // The corners outside the rounded face show the side panel the buttons stand on.
   image.fill(palette::kSidePanel);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
 
-  const QRectF face = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF face = QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5);
   QLinearGradient fill(face.topLeft(), face.bottomLeft());
   fill.setColorAt(0, look.top);
   fill.setColorAt(1, look.bottom);
@@ -72,19 +73,29 @@ QImage paintButton(const ButtonPicture& button, const Look& look) {
   const QFont font =
       fittingFont(allCaptions(), kButtons[0].size.width() - 2 * kCaptionMargin, kCaptionPixelSize);
   painter.setFont(font);
-  paintCaption(painter, image.rect(), QString::fromLatin1(button.caption), Qt::AlignHCenter,
+  paintCaption(painter, frame, QString::fromLatin1(button.caption), Qt::AlignHCenter,
                palette::kInk);
   return image;
 }
 
-}  // namespace
-
-QImage drawButton(Picture picture) {
+const ButtonPicture* buttonOf(Picture picture) {
   const auto* button = std::find_if(
       std::begin(kButtons), std::end(kButtons),
       [&](const ButtonPicture& b) { return b.normal == picture || b.hover == picture; });
-  if (button == std::end(kButtons)) return {};
-  return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook);
+  return button == std::end(kButtons) ? nullptr : button;
+}
+
+}  // namespace
+
+QImage drawButton(Picture picture, qreal ratio) {
+  const ButtonPicture* button = buttonOf(picture);
+  if (!button) return {};
+  return paintButton(*button, picture == button->hover ? kHoverLook : kNormalLook, ratio);
+}
+
+QString buttonCaption(Picture picture) {
+  const ButtonPicture* button = buttonOf(picture);
+  return button ? QString::fromLatin1(button->caption) : QString();
 }
 
 }  // namespace artwork

@@ -26,9 +26,11 @@ const char* const kRightCaptions[] = {
 
 constexpr int kCaptionWidth = 131;
 constexpr int kRowPitch = 24;
-// Each row's selection box is 21 px high, but the window shows only the top 15 px of the right
-// column's last row; centring the text in the top 17 px keeps that row's underline in view.
-constexpr int kTextHeight = 17;
+// Each caption is centred on the 21 px of its row's selection box, which centres its text too.
+// The window shows only the top 15 px of the right column's last row (Copy Mode); centring
+// that caption in the top 17 px keeps its underline in view.
+constexpr int kRowHeight = 21;
+constexpr int kClippedRowHeight = 17;
 constexpr int kCaptionPixelSize = 12;
 // The window shows only 129 px of each caption picture; keep clear of that edge.
 constexpr int kCaptionRoom = 124;
@@ -42,14 +44,16 @@ QStringList everyCaption() {
   return captions;
 }
 
-QImage paintCaptions(const QStringList& captions, int height) {
-  QImage image(kCaptionWidth, height, QImage::Format_RGB32);
+QImage paintCaptions(const QStringList& captions, int height, bool lastRowClipped, qreal ratio) {
+  QImage image = canvas({kCaptionWidth, height}, QImage::Format_RGB32, ratio);
   image.fill(palette::kPanel);
   QPainter painter(&image);
   // Both columns share one font, so their captions match in size.
   painter.setFont(fittingFont(everyCaption(), kCaptionRoom, kCaptionPixelSize));
   for (int row = 0; row < captions.size(); ++row) {
-    const QRect box(kCaptionIndent, row * kRowPitch, kCaptionWidth - kCaptionIndent, kTextHeight);
+    const bool clipped = lastRowClipped && row == captions.size() - 1;
+    const QRect box(kCaptionIndent, row * kRowPitch, kCaptionWidth - kCaptionIndent,
+                    clipped ? kClippedRowHeight : kRowHeight);
     paintCaption(painter, box, captions[row], Qt::AlignLeft, palette::kInk);
   }
   return image;
@@ -57,37 +61,51 @@ QImage paintCaptions(const QStringList& captions, int height) {
 
 }  // namespace
 
-QImage drawLeftCaptions(bool ibm) {
+QStringList leftCaptions(bool ibm) {
   QStringList captions;
   for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
   captions << QString::fromLatin1(ibm ? kCharacterTableIbm : kCharacterTableEscP);
-  return paintCaptions(captions, 250);
+  return captions;
 }
 
-QImage drawRightCaptions() {
+QStringList rightCaptions() {
   QStringList captions;
   for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
-  return paintCaptions(captions, 265);
+  return captions;
 }
 
-QImage drawHeading() {
+QString waitNoticeText() {
+  return QStringLiteral("Please wait, while printer settings being applied.");
+}
+
+QImage drawLeftCaptions(bool ibm, qreal ratio) {
+  return paintCaptions(leftCaptions(ibm), 250, false, ratio);
+}
+
+QImage drawRightCaptions(qreal ratio) {
+  return paintCaptions(rightCaptions(), 265, true, ratio);
+}
+
+QImage drawHeading(qreal ratio) {
   constexpr int kBandTopOffset = 8;  // the heading stands 8 px below the top of the band
   const QString text = QStringLiteral("Printer Permanent Settings");
-  QImage image(204, 16, QImage::Format_RGB32);
+  const QRect frame(0, 0, 204, 16);
+  QImage image = canvas(frame.size(), QImage::Format_RGB32, ratio);
   QPainter painter(&image);
-  paintTopBand(painter, image.width(), kBandTopOffset);
-  painter.setFont(fittingFont({text}, image.width() - 2, 12, QFont::Bold));
-  paintCaption(painter, image.rect().adjusted(1, 0, 0, 0), text, Qt::AlignLeft, palette::kInk);
+  paintTopBand(painter, frame.width(), kBandTopOffset);
+  painter.setFont(fittingFont({text}, frame.width() - 2, 12, QFont::Bold));
+  paintCaption(painter, frame.adjusted(1, 0, 0, 0), text, Qt::AlignLeft, palette::kInk);
   return image;
 }
 
-QImage drawWaitNotice() {
-  const QString text = QStringLiteral("Please wait, while printer settings being applied.");
-  QImage image(346, 34, QImage::Format_RGB32);
+QImage drawWaitNotice(qreal ratio) {
+  const QString text = waitNoticeText();
+  const QRect frame(0, 0, 346, 34);
+  QImage image = canvas(frame.size(), QImage::Format_RGB32, ratio);
   image.fill(palette::kNoticeGrey);
   QPainter painter(&image);
-  painter.setFont(fittingFont({text}, image.width() - 16, 13, QFont::Bold));
-  paintCaption(painter, image.rect(), text, Qt::AlignHCenter, palette::kNoticeInk);
+  painter.setFont(fittingFont({text}, frame.width() - 16, 13, QFont::Bold));
+  paintCaption(painter, frame, text, Qt::AlignHCenter, palette::kNoticeInk);
   return image;
 }
 

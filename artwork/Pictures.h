@@ -8,10 +8,13 @@
 class QPainter;
 
 // The drawing of each kind of picture, one source file each; Artwork.cpp picks among them.
+// Each draws in pixels of the picture's size onto a canvas of ratio device pixels to each.
 namespace artwork {
 
-QImage drawConfigBackground();
-QImage drawFeaturesBackground();
+QImage canvas(const QSize& size, QImage::Format format, qreal ratio);
+
+QImage drawConfigBackground(qreal ratio);
+QImage drawFeaturesBackground(qreal ratio);
 
 // The maker's word mark, fitted into frame on the side panel.
 void paintLogo(QPainter& painter, const QRect& frame);
@@ -20,14 +23,20 @@ void paintLogo(QPainter& painter, const QRect& frame);
 // band's top edge.
 void paintTopBand(QPainter& painter, int width, int bandOffset);
 
-QImage drawHeading();
-QImage drawLeftCaptions(bool ibm);
-QImage drawRightCaptions();
-QImage drawWaitNotice();
+QImage drawHeading(qreal ratio);
+QImage drawLeftCaptions(bool ibm, qreal ratio);
+QImage drawRightCaptions(qreal ratio);
+QImage drawWaitNotice(qreal ratio);
+
+QStringList leftCaptions(bool ibm);
+QStringList rightCaptions();
+QString waitNoticeText();
 
 // One of the button pictures (Picture::ApplySettingsNormal to Picture::CloseHover).
-QImage drawButton(Picture picture);
+QImage drawButton(Picture picture, qreal ratio);
+// The caption of a button picture; empty for any other picture.
+QString buttonCaption(Picture picture);
 
-QImage drawWindowIcon();
+QImage drawWindowIcon(qreal ratio);
 
 }  // namespace artwork

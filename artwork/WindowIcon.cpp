@@ -1,6 +1,8 @@
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "artwork/Pictures.h"
 
@@ -66,17 +68,34 @@ void paintBody(QPainter& painter) {
   painter.drawRect(QRectF(47, 55, 8, 4));
 }
 
+// The icon as a 256-colour picture: one colour for the transparent pixels, then the 255 colours
+// the drawing uses most; the rarer shades of antialiased edges take the nearest of them.
+QImage withColourTable(const QImage& drawn) {
+  const QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+  QHash<QRgb, int> uses;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++uses[image.pixel(x, y)];
+  }
+  QList<QRgb> colours = uses.keys();
+  std::sort(colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return uses[a] > uses[b]; });
+  colours.removeAll(qRgba(0, 0, 0, 0));
+  QList<QRgb> table{qRgba(0, 0, 0, 0)};
+  table += colours.mid(0, 255);
+  return image.convertToFormat(QImage::Format_Indexed8, table);
+}
+
 }  // namespace
 
-QImage drawWindowIcon() {
-  // The icon alone keeps an alpha channel: around the printer the title bar shows through.
-  QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+QImage drawWindowIcon(qreal ratio) {
+  // The icon alone has transparent pixels: around the printer the title bar shows through.
+  QImage image = canvas({64, 64}, QImage::Format_ARGB32_Premultiplied, ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   paintPaper(painter);
   paintBody(painter);
-  return image;
+  painter.end();
+  return withColourTable(image);
 }
 
 }  // namespace artwork

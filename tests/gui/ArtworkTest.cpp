@@ -119,6 +119,13 @@ TEST(LeftCaptions, EmulationsDifferOnlyInTheCharacterTableRow) {
             ibm.copy(0, lastRowTop, ibm.width(), ibm.height() - lastRowTop));
 }
 
+TEST(WindowIcon, IsA256ColourPicture) {
+  const QImage icon = artwork::draw(Picture::WindowIcon);
+  EXPECT_EQ(QImage::Format_Indexed8, icon.format());
+  EXPECT_LE(icon.colorCount(), 256);
+  EXPECT_EQ(0, qAlpha(icon.pixel(0, 0)));  // the title bar shows around the printer
+}
+
 TEST(Buttons, HoverLookDiffersFromNormalLook) {
   const std::pair<Picture, Picture> buttons[] = {
       {Picture::ApplySettingsNormal, Picture::ApplySettingsHover},

@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QPlainTextEdit>
 
 #include "WindowFixture.h"
@@ -102,6 +103,57 @@ TEST_F(Keys, AccessKeysActWhileABoxHasItsListOpen) {
   ASSERT_EQ(1u, boxes.shown.size());
   EXPECT_EQ(messages::readinessPrompt().text, boxes.shown[0].text);
   EXPECT_EQ(1, window().selectionBoxes().selection(settings::Box::Emulation));
+}
+
+// A window whose key up opens another window with keys of its own, as Ctrl+S opens the
+// features window.
+struct WindowOpener : app::KeyPreviewHandler {
+  void keyUp(char letter, Qt::KeyboardModifiers) override {
+    if (letter != 'S') return;  // the Ctrl key comes up after it
+    ++keyUps;
+    if (!opened) opened = std::make_unique<WindowOpener>();
+  }
+  QWidget window;
+  app::KeyPreview preview{window, *this};
+  int keyUps = 0;
+  std::unique_ptr<WindowOpener> opened;
+};
+
+TEST_F(Keys, AKeyUpThatOpensAWindowActsOnce) {
+  WindowOpener opener;
+  QTest::sendKeyEvent(QTest::Release, &opener.window, Qt::Key_S, QStringLiteral("\x13"), kCtrl);
+  ASSERT_NE(nullptr, opener.opened);
+  EXPECT_EQ(1, opener.keyUps);
+  EXPECT_EQ(0, opener.opened->keyUps);
+}
+
+// Under a Russian layout the key gives a Cyrillic letter; the XKB key code tells which key it is.
+TEST_F(Keys, AccessKeysFollowTheKeyNotTheLayoutsLetter) {
+  struct Case {
+    const char* what;
+    int key;
+    quint32 keyCode;
+    Qt::KeyboardModifiers modifiers;
+    const char* focusAfter;  // null: a readiness prompt instead
+  };
+  const Case cases[] = {
+      {"Alt + the key of A (Cyrillic EF)", 0x0424, 38, kAlt, "cmbAutoLF"},
+      {"Alt + the key of M (Cyrillic soft sign)", 0x042C, 58, kAlt, "cmbEmulation"},
+      {"Ctrl + the key of P (Cyrillic ZE)", 0x0417, 33, kCtrl, nullptr},
+      {"Alt + a Latin M on the key of a US semicolon", Qt::Key_M, 47, kAlt, "cmbEmulation"},
+      {"Alt + the key of 1", Qt::Key_1, 10, kAlt, "cmbCopyMode"},
+  };
+  for (const Case& c : cases) {
+    combo("cmbCopyMode").setFocus();
+    boxes.answers = {platform::Answer::Cancel};
+    boxes.shown.clear();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, c.key, c.modifiers, c.keyCode, 0, 0, QString(QChar(c.key)).toLower());
+      QApplication::sendEvent(&focusOf(window()), &event);
+    }
+    EXPECT_EQ(QLatin1String(c.focusAfter ? c.focusAfter : "cmbCopyMode"), focused()) << c.what;
+    EXPECT_EQ(c.focusAfter ? 0u : 1u, boxes.shown.size()) << c.what;
+  }
 }
 
 TEST_F(Keys, TabStillMovesTheFocusAfterCtrlAlone) {
@@ -233,6 +285,33 @@ TEST_F(Keys, FeaturesWindowAnswersCtrlPAndCtrlCButNoAltKeys) {
   keys(f, kCtrl, 'P');
   EXPECT_EQ(1u, boxes.shown.size());
   EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(Keys, CtrlCAndCtrlPCloseTheFeatureTextsContextMenuFirst) {
+  window().showFeatures(platform::kLeftButton);
+  frmFeatures& f = *window().features();
+  auto& text = child<QPlainTextEdit>(f, "txtFeatures");
+  const auto openMenu = [&] {
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 20),
+                           text.viewport()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(text.viewport(), &menu);
+  };
+
+  boxes.answers = {platform::Answer::Cancel};
+  openMenu();
+  ASSERT_NE(nullptr, QApplication::activePopupWidget());
+  boxes.whileShown = [](const ScriptedMessageBoxes::Shown&) {
+    EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+  };
+  keys(f, kCtrl, 'P');
+  EXPECT_EQ(1u, boxes.shown.size());
+  EXPECT_TRUE(f.isVisible());
+
+  openMenu();
+  ASSERT_NE(nullptr, QApplication::activePopupWidget());
+  keys(f, kCtrl, 'C');
+  EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+  EXPECT_FALSE(f.isVisible());
 }
 
 TEST_F(Keys, CtrlCCopiesTheSelectedFeatureTextAndThenClosesTheWindow) {

@@ -1,5 +1,7 @@
 // Grabs both windows as a user first sees them into PNG files:
 //   QT_QPA_PLATFORM=offscreen build/bin/window_screenshots docs
+// and, for a screen of twice the pixels, into files named NAME@2x.png:
+//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/bin/window_screenshots docs
 #include <QApplication>
 #include <QDir>
 
@@ -27,8 +29,12 @@ int main(int argc, char** argv) {
 
   frmConfigUtility window(platform, pictures);
   window.show();
-  const bool configSaved = window.grab().save(folder.filePath("frmConfigUtility.png"));
+  const qreal ratio = window.devicePixelRatio();
+  const QString suffix =
+      ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(ratio);
+  const bool configSaved = window.grab().save(folder.filePath("frmConfigUtility" + suffix));
   window.showFeatures(platform::kLeftButton);
-  const bool featuresSaved = window.features()->grab().save(folder.filePath("frmFeatures.png"));
+  const bool featuresSaved =
+      window.features()->grab().save(folder.filePath("frmFeatures" + suffix));
   return configSaved && featuresSaved ? 0 : 1;
 }
