@@ -16,8 +16,8 @@ TEST_F(Lifecycle, ExitWithYesEndsAtOnceWithOnePromptAndTakesTheFeaturesWindowAlo
 
   w.exitProgram(platform::kLeftButton);
   ASSERT_EQ(1u, boxes.shown.size());
-  EXPECT_EQ(messages::quitPrompt().text, boxes.shown[0].text);
-  EXPECT_EQ(messages::quitPrompt().title, boxes.shown[0].title);
+  EXPECT_EQ("Are you sure to quit from this application?", boxes.shown[0].text);
+  EXPECT_EQ("Printer Configuration Utility", boxes.shown[0].title);
   EXPECT_EQ(platform::kYesNoQuestion, boxes.shown[0].style);
   EXPECT_EQ(1, ended.count());
   EXPECT_FALSE(w.isVisible());

@@ -11,7 +11,6 @@
 #include "fakes/RecordingDownloadWindow.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "platform/MouseButton.h"
-#include "printjob/Messages.h"
 #include "printjob/RawPrintJob.h"
 
 using platform::DefaultPrinter;
@@ -37,21 +36,36 @@ struct Download {
     };
   }
 
+  // The texts are written out here, not taken from the program, so that a changed character
+  // shows as an unknown message.
   static std::string nameOf(const ScriptedMessageBoxes::Shown& shown) {
-    const std::pair<const char*, messages::Message> known[] = {
-        {"prompt", messages::readinessPrompt()},
-        {"busy", messages::printerBusy()},
-        {"openFailed", messages::openFailed()},
-        {"noPrinter", messages::noPrinter()},
+    const struct {
+      const char* name;
+      const char* text;
+      const char* title;
+      int style;
+    } known[] = {
+        {"prompt",
+         "Please check whether the printer is :\r\n* Switched ON\r\n* In online mode\r\n"
+         "* In Parallel or Autoshare interface\r\n\r\n"
+         "To continue press OK else press Cancel to quit.",
+         "Printer Configuration Utility", 65},
+        {"busy",
+         "Unable to download printer settings.\r\n\r\n"
+         "Printer is busy with processing print jobs, please try once printer is free.",
+         "Printer Configuration Utility", 16},
+        {"openFailed", "OpenPrinter Failed!!!\r\nUnable to access printer",
+         "Printer Configuration Utility", 16},
+        {"noPrinter", "No printer drivers are installed.\r\nDownload Failed!!", "Zel MRL 770", 16},
         {"notAccepted",
-         {"Unable to download printer settings.\r\n\r\n"
-          "The print spooler did not accept the job: refused at endDoc",
-          "Printer Configuration Utility", 16}},
+         "Unable to download printer settings.\r\n\r\n"
+         "The print spooler did not accept the job: refused at endDoc",
+         "Printer Configuration Utility", 16},
     };
-    for (const auto& [name, message] : known) {
+    for (const auto& message : known) {
       if (shown.text == message.text && shown.title == message.title &&
           shown.style == message.style) {
-        return name;
+        return message.name;
       }
     }
     return "unknown message: " + shown.text;
@@ -282,7 +296,7 @@ TEST(DownloadActions, ApplySendsTheSelectionsAndRestoreSendsTheDefaults) {
   apply.window.boxes.setSelection(Box::PageLength, 0);
   mdlFlagSettings::applySettings(platform::kLeftButton, apply.platform, apply.window);
   ASSERT_EQ(1u, apply.spooler.written.size());
-  EXPECT_NE(kDefaultSettingsCommandHex, hex(apply.spooler.written[0]));
+  EXPECT_EQ("1B 19 01 00 82 B5 00 00 00 02 02 88 13 01 00", hex(apply.spooler.written[0]));
   EXPECT_EQ(Calls({"defaultPrinter", "open MRL 770", "queuedJobs",
                    "startDoc Permanent Settings Configuration"}),
             Calls(apply.spooler.calls.begin(), apply.spooler.calls.begin() + 4));
