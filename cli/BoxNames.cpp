@@ -20,7 +20,7 @@ std::string boxName(settings::Box box) {
 std::optional<settings::Box> boxNamed(const std::string& name) {
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const auto box = static_cast<settings::Box>(i);
-    if (sameText(boxName(box), name)) return box;
+    if (sameText(settings::boxSpec(box).name + std::strlen(kControlPrefix), name)) return box;
   }
   return std::nullopt;
 }

@@ -27,13 +27,17 @@ std::string trimmed(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
-bool sameText(const std::string& a, const std::string& b) {
-  const std::string left = trimmed(a);
-  const std::string right = trimmed(b);
-  if (left.size() != right.size()) return false;
-  for (std::size_t i = 0; i < left.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(left[i])) !=
-        std::tolower(static_cast<unsigned char>(right[i]))) {
+bool sameText(std::string_view a, std::string_view b) {
+  // Called for every box and entry of every value given, so it compares in place.
+  std::size_t aBegin = 0, aEnd = a.size(), bBegin = 0, bEnd = b.size();
+  while (aBegin < aEnd && isBlank(a[aBegin])) ++aBegin;
+  while (aEnd > aBegin && isBlank(a[aEnd - 1])) --aEnd;
+  while (bBegin < bEnd && isBlank(b[bBegin])) ++bBegin;
+  while (bEnd > bBegin && isBlank(b[bEnd - 1])) --bEnd;
+  if (aEnd - aBegin != bEnd - bBegin) return false;
+  for (std::size_t i = 0; i < aEnd - aBegin; ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[aBegin + i])) !=
+        std::tolower(static_cast<unsigned char>(b[bBegin + i]))) {
       return false;
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ByteString.h"
@@ -10,7 +11,7 @@ namespace cli {
 // Without the blanks around it.
 std::string trimmed(const std::string& text);
 // Equal when upper and lower case and the blanks around either are ignored.
-bool sameText(const std::string& a, const std::string& b);
+bool sameText(std::string_view a, std::string_view b);
 // In double quotes, so that a trailing blank shows.
 std::string quoted(const std::string& text);
 std::string jsonString(const std::string& text);

@@ -1,6 +1,7 @@
 #include "cli/WindowState.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "cli/Rules.h"
@@ -73,8 +74,13 @@ std::string WindowState::entriesNow(settings::Box box) const {
 }
 
 bool setEarlier(settings::Box a, settings::Box b) {
-  const bool aGoverns = ruleOf(a) != nullptr;
-  const bool bGoverns = ruleOf(b) != nullptr;
+  static const auto governs = [] {
+    std::array<bool, settings::kBoxCount> found{};
+    for (const Rule& rule : rules()) found[settings::index(rule.governing)] = true;
+    return found;
+  }();
+  const bool aGoverns = governs[settings::index(a)];
+  const bool bGoverns = governs[settings::index(b)];
   if (aGoverns != bGoverns) return aGoverns;
   return settings::index(a) < settings::index(b);
 }
