@@ -36,17 +36,19 @@ void fncPrintPrinterFeaturesIBM(platform::Platform& platform) {
   printPage(platform, kIbmDocumentName, ibmFeaturesPage());
 }
 
+const EmulationPage& pageForEmulation(settings::Selection emulation) {
+  static const EmulationPage ibm{kIbmDocumentName, ibmFeaturesPage, fncPrintPrinterFeaturesIBM};
+  static const EmulationPage escP{kEscPDocumentName, escPFeaturesPage, fncPrintPrinterFeaturesEsc};
+  return emulation == kIbmEmulation ? ibm : escP;
+}
+
 void printFeatures(int button, platform::Platform& platform,
                    const settings::SelectionBoxes& boxes) {
   if (button != platform::kLeftButton) return;
   if (!printjob::readinessPrompt(platform.messageBoxes)) return;
 
   // Read once the prompt is answered: the page follows the box as it stands then.
-  if (boxes.selection(settings::Box::Emulation) == kIbmEmulation) {
-    fncPrintPrinterFeaturesIBM(platform);
-  } else {
-    fncPrintPrinterFeaturesEsc(platform);
-  }
+  pageForEmulation(boxes.selection(settings::Box::Emulation)).print(platform);
 }
 
 }  // namespace features

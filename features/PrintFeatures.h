@@ -1,5 +1,6 @@
 #pragma once
 
+#include "features/FeaturesPages.h"
 #include "platform/Platform.h"
 #include "settings/SelectionBoxes.h"
 
@@ -11,6 +12,15 @@ extern const char* const kIbmDocumentName;   // "MRL 770 FEATURES"
 // Print the features page in one emulation as one spooler document, without the busy check.
 void fncPrintPrinterFeaturesEsc(platform::Platform& platform);
 void fncPrintPrinterFeaturesIBM(platform::Platform& platform);
+
+// The features page an emulation selection calls for: its document name, its bytes, and the
+// routine that prints it.
+struct EmulationPage {
+  const char* documentName;
+  FeaturesPage (*page)();
+  void (*print)(platform::Platform& platform);
+};
+const EmulationPage& pageForEmulation(settings::Selection emulation);
 
 // The print-features flow behind both windows' Print Features buttons, run on a mouse-button
 // release; only the left button acts. After the readiness prompt, the emulation chosen in the

@@ -37,6 +37,9 @@ class Printer {
   virtual bool endDoc() = 0;
   virtual void close() = 0;
   virtual std::string lastError() const = 0;
+  // The spooler's number for the document once it was started, until the printer is closed;
+  // 0 when the spooler gives none.
+  virtual int jobId() const { return 0; }
 };
 
 // The operating system's print spooler.

@@ -29,6 +29,7 @@ class CupsPrinter : public Printer {
   bool endDoc() override;
   void close() override;
   std::string lastError() const override { return lastError_; }
+  int jobId() const override { return jobId_; }
 
  private:
   enum class Document { NotStarted, Streaming, Accepted, Failed };

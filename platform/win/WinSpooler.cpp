@@ -57,9 +57,9 @@ class WinPrinter : public Printer {
     // The bytes are the printer's own commands: a printer whose default data type is EMF
     // would take them for a drawing and lose them.
     info.pDatatype = raw;
-    if (StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info)) == 0) {
-      return fail();
-    }
+    // The spooler's number for the job, 0 when it did not start one.
+    jobId_ = StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info));
+    if (jobId_ == 0) return fail();
     documentStarted_ = true;
     return true;
   }
@@ -97,6 +97,7 @@ class WinPrinter : public Printer {
   }
 
   std::string lastError() const override { return lastError_; }
+  int jobId() const override { return static_cast<int>(jobId_); }
 
  private:
   bool fail() {
@@ -105,6 +106,7 @@ class WinPrinter : public Printer {
   }
 
   HANDLE handle_;
+  DWORD jobId_ = 0;
   bool documentStarted_ = false;
   bool documentAccepted_ = false;
   std::string lastError_;
@@ -135,4 +137,8 @@ std::unique_ptr<Printer> WinSpooler::open(const std::string& name) {
 
 std::unique_ptr<platform::Spooler> platform::makeSystemSpooler() {
   return std::make_unique<WinSpooler>();
+}
+
+bool platform::useSpoolerServer(const std::string&) {
+  return false;
 }

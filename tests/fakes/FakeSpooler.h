@@ -16,6 +16,8 @@ class FakeSpooler : public platform::Spooler {
   platform::DefaultPrinter defaultPrinterResult{platform::DefaultPrinter::Status::Found, "MRL 770"};
   bool openFails = false;
   int jobsInQueue = 0;
+  // The number each document is given; 0 for none.
+  int jobId = 0;
   // The call, by the first word of its record, that throws instead of doing its work.
   std::string throwAt;
   // The document step, by the first word of its record, that the spooler does not take; its
@@ -62,6 +64,7 @@ class FakeSpooler : public platform::Spooler {
     bool endPage() override { return step("endPage"); }
     bool endDoc() override { return step("endDoc"); }
     std::string lastError() const override { return lastError_; }
+    int jobId() const override { return spooler_.jobId; }
     void close() override {
       open_ = false;
       ++spooler_.closed_;

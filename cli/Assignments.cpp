@@ -1,0 +1,56 @@
+#include "cli/Assignments.h"
+
+#include <algorithm>
+
+#include "cli/BoxNames.h"
+#include "cli/Failure.h"
+#include "cli/Rules.h"
+#include "cli/Text.h"
+
+namespace cli {
+
+namespace {
+
+// "while FontType is "LQ "" for a box whose list a rule rebuilds, else nothing.
+std::string listDependsOn(const WindowState& state, settings::Box box) {
+  const Rule* rule = ruleGoverning(box);
+  if (!rule) return "";
+  return " while " + boxName(rule->governing) + " is " + quoted(state.chosenText(rule->governing));
+}
+
+}  // namespace
+
+Assignment parseAssignment(const std::string& text) {
+  const auto equals = text.find('=');
+  if (equals == std::string::npos) {
+    throw Failure(kUsageError, "expected NAME=VALUE, not " + quoted(text));
+  }
+  const std::string name = text.substr(0, equals);
+  const auto box = boxNamed(name);
+  if (!box) {
+    throw Failure(kBadInput,
+                  "no box is named " + quoted(name) + "; the boxes are " + allBoxNames());
+  }
+  return {*box, text.substr(equals + 1)};
+}
+
+WindowState applyAssignments(std::vector<Assignment> assignments) {
+  std::stable_sort(
+      assignments.begin(), assignments.end(),
+      [](const Assignment& a, const Assignment& b) { return setEarlier(a.box, b.box); });
+  WindowState state;
+  for (std::size_t i = 0; i < assignments.size(); ++i) {
+    const Assignment& assignment = assignments[i];
+    if (i > 0 && assignments[i - 1].box == assignment.box) {
+      throw Failure(kBadInput, boxName(assignment.box) + " is given more than once");
+    }
+    if (!state.choose(assignment.box, assignment.value)) {
+      throw Failure(kBadInput, boxName(assignment.box) + " has no entry " +
+                                   quoted(assignment.value) + listDependsOn(state, assignment.box) +
+                                   "; its entries are " + state.entriesNow(assignment.box));
+    }
+  }
+  return state;
+}
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace cli {
+
+// The exit statuses that scripts rely on.
+enum ExitStatus : int {
+  kDone = 0,
+  kUsageError = 1,
+  kBadInput = 2,  // a bad box name, value or command bytes
+  kBusy = 3,      // the printer's queue was not empty; nothing was sent
+  kNotSent = 4,   // no printer, it cannot be opened, or the spooler did not accept the job
+};
+
+// Ends the command with its exit status; the message goes to stderr.
+class Failure : public std::runtime_error {
+ public:
+  Failure(ExitStatus exitStatus, const std::string& message)
+      : std::runtime_error(message), status_(exitStatus) {}
+  ExitStatus status() const { return status_; }
+
+ private:
+  ExitStatus status_;
+};
+
+}  // namespace cli

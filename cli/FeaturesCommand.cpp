@@ -1,0 +1,51 @@
+#include <fstream>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "cli/Failure.h"
+#include "cli/Send.h"
+#include "cli/Text.h"
+#include "cli/WindowState.h"
+#include "features/PrintFeatures.h"
+
+namespace cli {
+
+namespace {
+
+void writePage(const std::string& path, const platform::ByteString& bytes, Outside& outside) {
+  if (path == "-") {
+    outside.out << bytes;
+    return;
+  }
+  std::ofstream file(path, std::ios::binary);
+  file << bytes;
+  file.close();
+  if (!file) throw Failure(kNotSent, "cannot write the page to " + quoted(path));
+}
+
+}  // namespace
+
+int featuresCommand(const Arguments& arguments, Outside& outside) {
+  WindowState state;
+  const std::string emulation = arguments.value("--emulation").value_or("ESC/P");
+  if (!state.choose(settings::Box::Emulation, emulation)) {
+    throw Failure(kBadInput, "no emulation " + quoted(emulation) + "; the emulations are " +
+                                 state.entriesNow(settings::Box::Emulation));
+  }
+  const features::EmulationPage& page =
+      features::pageForEmulation(state.boxes().selection(settings::Box::Emulation));
+
+  if (const auto path = arguments.value("--out")) {
+    if (arguments.has("--printer") || arguments.has("--server")) {
+      throw Failure(kUsageError,
+                    "--out writes the page instead of printing it; it takes no "
+                    "--printer or --server");
+    }
+    const features::FeaturesPage bytes = page.page();
+    writePage(*path, bytes.title + bytes.body, outside);
+    return kDone;
+  }
+  return sendDocument(arguments, outside, page.print);
+}
+
+}  // namespace cli

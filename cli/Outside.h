@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "platform/Sleeper.h"
+#include "platform/Spooler.h"
+
+namespace cli {
+
+// Everything a command reaches outside itself.
+struct Outside {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  platform::Spooler& spooler;
+  platform::Sleeper& sleeper;
+  // Points the spooler at another server (--server); false where the spooler has none.
+  std::function<bool(const std::string& server)> useServer;
+};
+
+}  // namespace cli

@@ -1,0 +1,135 @@
+#include "cli/Run.h"
+
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "cli/Failure.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kProgram = "mrl770-settings";
+
+struct Command {
+  const char* name;
+  const char* help;
+  std::vector<OptionSpec> options;
+  bool takesOperands;
+  int (*run)(const Arguments& arguments, Outside& outside);
+};
+
+const char* const kProgramHelp =
+    "Usage: mrl770-settings COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Sets the permanent settings of the Zel MRL 770 printer and prints its features page.\n"
+    "\n"
+    "Commands:\n"
+    "  encode    print the settings command for NAME=VALUE settings\n"
+    "  decode    show the settings a settings command holds\n"
+    "  apply     send the settings command to a printer\n"
+    "  features  print the features page, or write its bytes\n"
+    "  list      show every box with its entries, default, access key and rule\n"
+    "\n"
+    "mrl770-settings COMMAND --help tells more; mrl770-settings --version gives the version.\n"
+    "Exit status: 0 done, 1 usage error, 2 bad name, value or command bytes,\n"
+    "3 printer busy (nothing sent), 4 no printer, cannot open, or not accepted.\n";
+
+const std::vector<Command>& commands() {
+  static const std::vector<Command> table = {
+      {"encode",
+       "Usage: mrl770-settings encode [NAME=VALUE ...] [--raw]\n"
+       "\n"
+       "Prints the 15-byte settings command as hex bytes; --raw writes the bytes themselves.\n"
+       "NAME is a box (see mrl770-settings list), VALUE an entry text or index. Boxes not\n"
+       "named keep their defaults; FontType, Emulation and Interface are set first.\n",
+       {{"--raw", false}},
+       true,
+       encodeCommand},
+      {"decode",
+       "Usage: mrl770-settings decode [HEX ...] [--json]\n"
+       "\n"
+       "Shows the settings of one command, one NAME: Entry line per box, or one JSON object.\n"
+       "The command is read from the arguments as hex, or from stdin as hex or raw bytes.\n",
+       {{"--json", false}},
+       true,
+       decodeCommand},
+      {"apply",
+       "Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE] [--printer QUEUE]\n"
+       "                             [--server HOST[:PORT]|SOCKET]\n"
+       "\n"
+       "Sends the settings command as one job to the default printer or to QUEUE, on the\n"
+       "local scheduler or SERVER. Refuses a printer whose queue is not empty. --from sends a\n"
+       "command saved by encode (raw or hex) after checking it as decode does.\n",
+       {{"--from", true}, {"--printer", true}, {"--server", true}},
+       true,
+       applyCommand},
+      {"features",
+       "Usage: mrl770-settings features [--emulation IBM|ESC/P] [--printer QUEUE]\n"
+       "                                [--server HOST[:PORT]|SOCKET] [--out FILE|-]\n"
+       "\n"
+       "Prints the features page in the emulation (ESC/P unless told) to the default printer\n"
+       "or QUEUE. --out writes the page's bytes to FILE, or to stdout for -, instead.\n",
+       {{"--emulation", true}, {"--printer", true}, {"--server", true}, {"--out", true}},
+       false,
+       featuresCommand},
+      {"list",
+       "Usage: mrl770-settings list [--json]\n"
+       "\n"
+       "Shows every box in window order with its entries and indexes, its default, its\n"
+       "access key, and the rule that governs it.\n",
+       {{"--json", false}},
+       false,
+       listCommand},
+  };
+  return table;
+}
+
+bool asksForHelp(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--help") return true;
+  }
+  return false;
+}
+
+int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
+  if (arguments.empty())
+    throw Failure(kUsageError, "no command given\n" + std::string(kProgramHelp));
+  const std::string& name = arguments.front();
+  if (name == "--help") {
+    outside.out << kProgramHelp;
+    return kDone;
+  }
+  if (name == "--version") {
+    outside.out << kProgram << ' ' << MRL770_VERSION << '\n';
+    return kDone;
+  }
+  for (const Command& command : commands()) {
+    if (name != command.name) continue;
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (asksForHelp(rest)) {
+      outside.out << command.help;
+      return kDone;
+    }
+    const Arguments parsed = parseArguments(rest, command.options);
+    if (!command.takesOperands && !parsed.operands.empty()) {
+      throw Failure(kUsageError,
+                    std::string(command.name) + " takes no argument " + parsed.operands.front());
+    }
+    return command.run(parsed, outside);
+  }
+  throw Failure(kUsageError, "no command " + name + "; try " + kProgram + " --help");
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& arguments, Outside& outside) {
+  try {
+    return runCommand(arguments, outside);
+  } catch (const Failure& failure) {
+    outside.err << kProgram << ": " << failure.what() << '\n';
+    return failure.status();
+  }
+}
+
+}  // namespace cli

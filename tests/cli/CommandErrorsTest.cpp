@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ProgramRun.h"
+#include "cli/Failure.h"
+#include "cli/Run.h"
+#include "fakes/Bytes.h"
+#include "fakes/FakeSleeper.h"
+#include "fakes/FakeSpooler.h"
+
+namespace {
+
+using Setup = std::function<void(FakeSpooler&)>;
+
+struct Case {
+  const char* name;
+  std::vector<std::string> arguments;
+  Setup spooler;
+  int status;
+  // stdout exactly; stderr must hold errHas.
+  const char* out;
+  const char* errHas;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CommandOutcomes : public ::testing::TestWithParam<Case> {};
+
+// The defaults' command with one byte changed.
+std::string spoiled(std::size_t byte, const char* value) {
+  std::vector<std::string> bytes;
+  std::istringstream in(kDefaultSettingsCommandHex);
+  for (std::string pair; in >> pair;) bytes.push_back(pair);
+  bytes[byte] = value;
+  std::string out;
+  for (const std::string& pair : bytes) out += pair + " ";
+  return out;
+}
+
+}  // namespace
+
+TEST_P(CommandOutcomes, GiveTheirExitStatusAndMessage) {
+  const Case& c = GetParam();
+  FakeSpooler spooler;
+  if (c.spooler) c.spooler(spooler);
+  FakeSleeper sleeper;
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  cli::Outside outside{in, out, err, spooler, sleeper, [](const std::string&) { return true; }};
+
+  EXPECT_EQ(c.status, cli::run(c.arguments, outside));
+  EXPECT_EQ(c.out, out.str());
+  EXPECT_NE(std::string::npos, err.str().find(c.errHas)) << err.str();
+  // A busy queue is refused before anything is written.
+  if (c.status == cli::kBusy) {
+    EXPECT_TRUE(spooler.written.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandOutcomes,
+    ::testing::Values(
+        Case{"NoCommand", {}, nullptr, cli::kUsageError, "", "no command given"},
+        Case{"UnknownCommand", {"frob"}, nullptr, cli::kUsageError, "", "no command frob"},
+        Case{"UnknownOption",
+             {"encode", "--hex"},
+             nullptr,
+             cli::kUsageError,
+             "",
+             "unknown option \"--hex\""},
+        Case{"OptionWithoutValue",
+             {"apply", "--printer"},
+             nullptr,
+             cli::kUsageError,
+             "",
+             "--printer needs a value"},
+        Case{"NotAnAssignment",
+             {"encode", "Pitch"},
+             nullptr,
+             cli::kUsageError,
+             "",
+             "expected NAME=VALUE, not \"Pitch\""},
+        Case{"SettingsAndAFile",
+             {"apply", "HSD=0", "--from", "saved"},
+             nullptr,
+             cli::kUsageError,
+             "",
+             "not both"},
+        Case{"PageWrittenAndPrinted",
+             {"features", "--out", "-", "--printer", "Q"},
+             nullptr,
+             cli::kUsageError,
+             "",
+             "it takes no --printer"},
+        Case{"UnknownBox",
+             {"encode", "Speed=1"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "no box is named \"Speed\"; the boxes are PrintingMode, HSD,"},
+        Case{"UnknownEntry",
+             {"encode", "hsd=maybe"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "HSD has no entry \"maybe\"; its entries are 0 \"Enabled\", 1 \"Disabled\""},
+        Case{"IndexPastTheList",
+             {"encode", "Interface=3"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "Interface has no entry \"3\""},
+        Case{"PitchTheLqFontHasNot",
+             {"encode", "Pitch=15 CPI", "FontType=LQ"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "Pitch has no entry \"15 CPI\" while FontType is \"LQ \"; its entries are "
+             "0 \"10 CPI\", 1 \"12 CPI\""},
+        Case{"IbmTableUnderEscP",
+             {"encode", "CharacterTable=Set 2"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "CharacterTable has no entry \"Set 2\" while Emulation is \"ESC/P\""},
+        Case{"BoxTwice",
+             {"encode", "HSD=0", "hsd=1"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "HSD is given more than once"},
+        Case{"CommandTooShort",
+             {"decode", "1B 19 01 00"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "a settings command is 15 bytes long; this one has 4"},
+        Case{"WrongHeader",
+             {"decode", spoiled(1, "18")},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "byte 1 is 18: a settings command begins 1B 19 01"},
+        Case{"BitsOfNoBox",
+             {"decode", spoiled(7, "01")},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "byte 7 (flag word 4) is 01: bits 01 belong to no box"},
+        Case{"TearOffCodeOutsideItsTable",
+             {"decode", spoiled(5, "B7")},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "byte 5 (flag word 2) is B7: Tearoff has no entry with the code 06"},
+        Case{"PageLengthOutsideItsTable",
+             {"decode", spoiled(10, "08")},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "bytes 10-11 (flag words 7-8) are 08 20: PageLength has no entry with the code 08 20"},
+        Case{"PitchTheLqFontHasNot15Cpi",
+             {"decode", "1B 19 01 00 82 B5 00 00 00 02 0A 20 03 04 00"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "byte 13 (flag word 10) is 04: Pitch \"15 CPI\" is not offered while FontType is "
+             "\"LQ \"; Pitch then holds 0 \"10 CPI\", 1 \"12 CPI\""},
+        Case{"NotHex", {"decode", "1B 19 0"}, nullptr, cli::kBadInput, "", "not hex bytes"},
+        Case{"UnknownEmulation",
+             {"features", "--emulation", "PCL"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "no emulation \"PCL\"; the emulations are 0 \"IBM\", 1 \"ESC/P\""},
+        Case{"UnreadableFile",
+             {"apply", "--from", "/nonexistent/saved"},
+             nullptr,
+             cli::kBadInput,
+             "",
+             "cannot read \"/nonexistent/saved\""},
+        Case{"BusyQueue",
+             {"apply"},
+             [](FakeSpooler& s) { s.jobsInQueue = 1; },
+             cli::kBusy,
+             "",
+             "Unable to download printer settings.\n\nPrinter is busy with processing print "
+             "jobs, please try once printer is free.\n"},
+        Case{"NoPrinter",
+             {"apply"},
+             [](FakeSpooler& s) {
+               s.defaultPrinterResult = {platform::DefaultPrinter::Status::NoPrinter, ""};
+             },
+             cli::kNotSent,
+             "",
+             "No printer drivers are installed.\nDownload Failed!!\n"},
+        Case{"QueueCannotBeOpened",
+             {"apply", "--printer", "Gone"},
+             [](FakeSpooler& s) { s.openFails = true; },
+             cli::kNotSent,
+             "",
+             "OpenPrinter Failed!!!\nUnable to access printer\n"},
+        Case{"SettingsNotAccepted",
+             {"apply"},
+             [](FakeSpooler& s) { s.refuseAt = "endDoc"; },
+             cli::kNotSent,
+             "",
+             "Unable to download printer settings.\n\nThe print spooler did not accept the job: "
+             "refused at endDoc"},
+        Case{"PageNotAccepted",
+             {"features", "--emulation", "ibm"},
+             [](FakeSpooler& s) { s.refuseAt = "write"; },
+             cli::kNotSent,
+             "",
+             "Unable to print the features page.\n\nThe print spooler did not accept the job: "
+             "refused at write"},
+        Case{"SpoolerFailedSilently",
+             {"apply"},
+             [](FakeSpooler& s) { s.throwAt = "startDoc"; },
+             cli::kNotSent,
+             "",
+             "the spooler failed; nothing was sent"},
+        Case{"Sent",
+             {"apply", "--printer", "Second"},
+             [](FakeSpooler& s) { s.jobId = 7; },
+             cli::kDone,
+             "sent to Second as job 7\n",
+             ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// The program itself: its arguments, streams and exit status reach the same function.
+TEST(Program, EncodesDecodesAndFailsAsTheFunctionDoes) {
+  const ProgramRun encoded = runProgram({"encode", "--raw"});
+  EXPECT_EQ(0, encoded.status);
+  EXPECT_EQ(kDefaultSettingsCommandHex, hex(encoded.out));
+
+  const ProgramRun decoded = runProgram({"decode"}, encoded.out);
+  EXPECT_EQ(0, decoded.status);
+  EXPECT_EQ(0u, decoded.out.find("PrintingMode: Bi-Direction\nHSD: Disabled\nFontType: Draft\n"));
+
+  const ProgramRun failed = runProgram({"encode", "Speed=1"});
+  EXPECT_EQ(2, failed.status);
+  EXPECT_EQ("", failed.out);
+  EXPECT_EQ(0u, failed.err.find("mrl770-settings: no box is named \"Speed\""));
+}
