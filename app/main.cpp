@@ -10,6 +10,9 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Wayland compositors find the program's icon through its .desktop file. No application
+  // display name is set: Qt would append it to the window captions.
+  QGuiApplication::setDesktopFileName(QStringLiteral(MRL770_DESKTOP_FILE_NAME));
   // The configuration window decides when the program ends, through its quit prompt.
   QApplication::setQuitOnLastWindowClosed(false);
 
