@@ -6,6 +6,7 @@ MRL770_PACKAGES=(
   googletest libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client
+  desktop-file-utils appstream man-db groff-base dpkg-dev file strace xvfb x11-utils
 )
 
 install_missing_packages() {
