@@ -1,6 +1,8 @@
 #include "app/PictureFolder.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QtEndian>
 
 #include "app/RegularFile.h"
@@ -50,8 +52,14 @@ bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
   const std::optional<QByteArray> bytes =
       readRegularFile(folder_ + QLatin1Char('/') + QLatin1String(fileName), kMaxBitmapFileBytes);
   if (!bytes || !showableBitmap(*bytes)) return false;
+  // Read as BMP outright: asking every image plugin whether it knows the bytes would load
+  // the plugins, and the libraries behind them, on the first picture read.
+  QBuffer buffer;
+  buffer.setData(*bytes);
+  QImageReader reader(&buffer, "BMP");
+  reader.setAutoDetectImageFormat(false);
   QImage image;
-  if (!image.loadFromData(*bytes, "BMP")) return false;
+  if (!reader.read(&image)) return false;
   shown = QPixmap::fromImage(image);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 
+#include "app/PictureFolder.h"
 #include "artwork/Artwork.h"
 #include "artwork/Palette.h"
 
@@ -17,19 +18,24 @@ QAccessibleInterface* accessibleNotice(const QString& className, QObject* object
 
 }  // namespace
 
-WaitNotice::WaitNotice(const QRect& geometry, const QPixmap& picture, QWidget* parent)
-    : QLabel(parent) {
+WaitNotice::WaitNotice(const QRect& geometry, QWidget* parent) : QLabel(parent) {
   static const bool kFactoryInstalled = (QAccessible::installFactory(accessibleNotice), true);
   Q_UNUSED(kFactoryInstalled)
   setObjectName(QStringLiteral("imgWarning"));
   setGeometry(geometry);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setPixmap(picture);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, artwork::palette::kNoticeGrey);
   setPalette(colours);
   setAutoFillBackground(true);
   setAccessibleName(artwork::captions(artwork::Picture::WaitNotice).value(0));
+}
+
+void WaitNotice::setVisible(bool visible) {
+  if (visible && pixmap().isNull()) {
+    setPixmap(builtIn(artwork::Picture::WaitNotice, devicePixelRatio()));
+  }
+  QLabel::setVisible(visible);
 }
 
 }  // namespace app

@@ -135,6 +135,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   // Pictures drawn by the program are drawn for the screen, so they stay sharp on a dense one.
   const qreal ratio = devicePixelRatio();
   app::fixWindowFrame(*this, kClientSize, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  // The boxes' font, which they inherit: a box given a font of its own builds its drop-down
+  // list at once, and twenty-one of them cost the window's start-up dearly.
+  setFont(verdana(8.25));
 
   // Created bottom to top: the caption labels under the background, the buttons over it,
   // then the child panels and boxes, the wait notice last so that it covers the boxes.
@@ -150,6 +153,9 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,
                                            app::builtIn(Picture::ConfigBackground, ratio), this);
   connect(imgBackground_, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
+  // It covers the whole window, so neither the window nor the caption labels beneath it are
+  // painted.
+  imgBackground_->setAttribute(Qt::WA_OpaquePaintEvent);
 
   for (const PictureButton& row : kButtons) {
     auto* button =
@@ -165,8 +171,8 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   }
 
   picturePanel("Picture1", kHeading, app::builtIn(Picture::Heading, ratio), this);
-  Atribute1_ = picturePanel("Atribute1", kLeftCaptions,
-                            app::builtIn(Picture::LeftCaptionsEscP, ratio), this);
+  // Given its picture by the emulation rule, from the caption file.
+  Atribute1_ = picturePanel("Atribute1", kLeftCaptions, QPixmap(), this);
   picturePanel("Picture3", kRightCaptions, app::builtIn(Picture::RightCaptions, ratio), this);
 
   QWidget* previous = nullptr;
@@ -174,7 +180,6 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     auto* combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(settings::catalogue()[i].name));
     combo->setGeometry(rowRect(i, kLeftBoxLeft, kRightBoxLeft));
-    combo->setFont(verdana(8.25));
     // The hidden caption label names its box where assistive technology asks the label.
     if (auto* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1))) {
       label->setBuddy(combo);
@@ -190,7 +195,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
     boxChanged(box);
   }
 
-  imgWarning_ = new app::WaitNotice(kWaitNotice, app::builtIn(Picture::WaitNotice, ratio), this);
+  imgWarning_ = new app::WaitNotice(kWaitNotice, this);
 
   boxes_.IntializeSelectionBoxes();
   comboBoxes_[settings::index(Box::PrintingMode)]->setFocus();
@@ -232,6 +237,9 @@ void frmConfigUtility::showCaptionPicture(settings::Emulation emulation) {
       emulation == settings::Emulation::Ibm ? Picture::LeftCaptionsIbm : Picture::LeftCaptionsEscP;
   if (pictures_.load(captions, picture)) {
     Atribute1_->setPixmap(app::forScreen(picture, devicePixelRatio()));
+  } else if (picture.isNull()) {
+    // The window's first picture, drawn only when its file cannot be read.
+    Atribute1_->setPixmap(app::builtIn(Picture::LeftCaptionsEscP, devicePixelRatio()));
   }
   nameBoxes(captions);
 }

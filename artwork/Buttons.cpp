@@ -69,10 +69,12 @@ QImage paintButton(const ButtonPicture& button, const Look& look, qreal ratio) {
   painter.setPen(QPen(look.border, 1));
   painter.drawPath(outline);
 
-  // One font for all buttons, so their captions match in size.
-  const QFont font =
-      fittingFont(allCaptions(), kButtons[0].size.width() - 2 * kCaptionMargin, kCaptionPixelSize);
-  painter.setFont(font);
+  // One font for all buttons, so their captions match in size; fitted once, as the captions
+  // never change.
+  static const int kFittedPixelSize =
+      fittingFont(allCaptions(), kButtons[0].size.width() - 2 * kCaptionMargin, kCaptionPixelSize)
+          .pixelSize();
+  painter.setFont(letteringFont(kFittedPixelSize));
   paintCaption(painter, frame, QString::fromLatin1(button.caption), Qt::AlignHCenter,
                palette::kInk);
   return image;

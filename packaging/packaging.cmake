@@ -16,6 +16,8 @@ file(MAKE_DIRECTORY ${generated})
 if(TARGET mrl770-config)
   install(TARGETS mrl770-config RUNTIME DESTINATION ${MRL770_PRIVATE_DIR})
   install(FILES ${MRL770_BITMAP_FILES} DESTINATION ${MRL770_PRIVATE_DIR})
+  # The spooler module, which the program loads from its own folder on the first print.
+  install(TARGETS mrl770-cups-spooler LIBRARY DESTINATION ${MRL770_PRIVATE_DIR})
 
   # bin/mrl770-config is a relative link into that folder; Qt resolves it, so the program
   # still finds its files beside its real self.

@@ -48,6 +48,8 @@ TEST_F(HighDpi, WindowsKeepTheirLayoutAndShowTheirPicturesAtTheScreensRatio) {
   ASSERT_TRUE(kScaled);
   ASSERT_EQ(2, window().devicePixelRatio());
   EXPECT_EQ(QSize(726, 356), window().size());
+  // The wait notice gets its picture when it is first shown.
+  window().showWaitNotice();
   EXPECT_EQ(QRect(596, 288, 128, 26), control("imgExit").geometry());
   window().showFeatures(platform::kLeftButton);
   EXPECT_EQ(QSize(736, 453), window().features()->size());

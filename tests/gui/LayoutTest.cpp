@@ -154,6 +154,8 @@ TEST_F(Layout, PicturePanelsClipTheirPicturesFromTheTopLeft) {
                           {"Atribute1", {131, 250}},
                           {"Picture3", {131, 265}},
                           {"imgWarning", {346, 34}}};
+  // The wait notice gets its picture when it is first shown.
+  window().showWaitNotice();
   for (const Panel& p : panels) {
     QLabel& panel = control<QLabel>(p.name);
     EXPECT_EQ(p.picture, panel.pixmap().size()) << p.name;

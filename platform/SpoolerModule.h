@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Spooler.h"
+
+namespace platform {
+
+// The system's spooler built as a module of its own, beside the program, which the program
+// loads when it first prints: the spooler's libraries then cost nothing at start-up.
+
+// What the module exports under kSpoolerModuleEntry: a new spooler, owned by the caller.
+using SpoolerModuleEntry = Spooler* (*)();
+inline constexpr char kSpoolerModuleEntry[] = "mrl770_make_spooler";
+
+// The module's path in the program's folder.
+std::string spoolerModulePath(const std::string& programFolder);
+
+// A spooler that loads the module at modulePath on its first call and hands every call on to
+// the spooler the module makes. While the module cannot be loaded, or lacks its entry, the
+// spooler could not be asked: defaultPrinter() is Unreachable and open() null. Each call tries
+// the module again until it loads.
+std::unique_ptr<Spooler> makeModuleSpooler(std::string modulePath);
+
+}  // namespace platform
