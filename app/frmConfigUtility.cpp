@@ -142,7 +142,7 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   // Created bottom to top: the caption labels under the background, the buttons over it,
   // then the child panels and boxes, the wait notice last so that it covers the boxes.
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
-    const settings::BoxSpec& row = settings::catalogue()[i];
+    const settings::BoxDefinition& row = settings::catalogue()[i];
     if (*row.caption == '\0') continue;
     auto* label = new QLabel(plainCaption(QString::fromLatin1(row.caption)), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));

@@ -12,7 +12,7 @@ std::optional<std::string> Arguments::value(const std::string& option) const {
 }
 
 Arguments parseArguments(const std::vector<std::string>& arguments,
-                         const std::vector<OptionSpec>& options) {
+                         const std::vector<KnownOption>& options) {
   Arguments parsed;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -22,14 +22,14 @@ Arguments parseArguments(const std::vector<std::string>& arguments,
     }
     const auto equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& option : options) {
-      if (name == option.name) spec = &option;
+    const KnownOption* known = nullptr;
+    for (const KnownOption& option : options) {
+      if (name == option.name) known = &option;
     }
-    if (!spec) throw Failure(kUsageError, "unknown option " + quoted(name));
+    if (!known) throw Failure(kUsageError, "unknown option " + quoted(name));
     if (parsed.has(name)) throw Failure(kUsageError, name + " is given more than once");
     std::string value;
-    if (!spec->takesValue) {
+    if (!known->takesValue) {
       if (equals != std::string::npos) throw Failure(kUsageError, name + " takes no value");
     } else if (equals != std::string::npos) {
       value = argument.substr(equals + 1);

@@ -9,7 +9,7 @@ namespace cli {
 
 // An option a command takes: "--raw", or "--printer" with a value ("--printer Q" or
 // "--printer=Q").
-struct OptionSpec {
+struct KnownOption {
   const char* name;
   bool takesValue;
 };
@@ -25,6 +25,6 @@ struct Arguments {
 
 // Throws a usage Failure for an unknown option, a missing value or an option given twice.
 Arguments parseArguments(const std::vector<std::string>& arguments,
-                         const std::vector<OptionSpec>& options);
+                         const std::vector<KnownOption>& options);
 
 }  // namespace cli

@@ -14,13 +14,13 @@ constexpr const char* kControlPrefix = "cmb";
 }  // namespace
 
 std::string boxName(settings::Box box) {
-  return settings::boxSpec(box).name + std::strlen(kControlPrefix);
+  return settings::boxDefinition(box).name + std::strlen(kControlPrefix);
 }
 
 std::optional<settings::Box> boxNamed(const std::string& name) {
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const auto box = static_cast<settings::Box>(i);
-    if (sameText(settings::boxSpec(box).name + std::strlen(kControlPrefix), name)) return box;
+    if (sameText(settings::boxDefinition(box).name + std::strlen(kControlPrefix), name)) return box;
   }
   return std::nullopt;
 }

@@ -157,7 +157,8 @@ WindowState decodeCommand(const platform::ByteString& command) {
     if (!state.choose(box, entry)) {
       // Only a list that a rule rebuilt can be shorter than the catalogue's.
       const Rule* rule = ruleGoverning(box);
-      const std::string& text = settings::boxSpec(box).entries[static_cast<std::size_t>(entry)];
+      const std::string& text =
+          settings::boxDefinition(box).entries[static_cast<std::size_t>(entry)];
       const std::string governor = rule ? " while " + boxName(rule->governing) + " is " +
                                               quoted(state.chosenText(rule->governing))
                                         : "";

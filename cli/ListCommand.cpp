@@ -54,17 +54,17 @@ std::string numbered(const std::vector<std::string>& entries) {
 }
 
 void listText(Box box, std::ostream& out) {
-  const settings::BoxSpec& spec = settings::boxSpec(box);
-  const char key = settings::accessKey(spec);
+  const settings::BoxDefinition& definition = settings::boxDefinition(box);
+  const char key = settings::accessKey(definition);
   out << boxName(box) << ": " << (key ? std::string("access key ") + key : "no access key");
   if (const Rule* rule = ruleOf(box))
     out << "; its rule sets " << joined(names(rule->governed), ", ");
   if (const Rule* rule = ruleGoverning(box))
     out << "; set by the " << boxName(rule->governing) << " rule";
   out << '\n';
-  for (std::size_t i = 0; i < spec.entries.size(); ++i) {
-    out << "  " << i << ' ' << quoted(spec.entries[i]);
-    if (static_cast<settings::Selection>(i) == spec.defaultIndex) out << " (default)";
+  for (std::size_t i = 0; i < definition.entries.size(); ++i) {
+    out << "  " << i << ' ' << quoted(definition.entries[i]);
+    if (static_cast<settings::Selection>(i) == definition.defaultIndex) out << " (default)";
     out << '\n';
   }
   for (const OtherList& other : otherLists(box)) {
@@ -80,8 +80,8 @@ std::string jsonList(const std::vector<std::string>& texts) {
 }
 
 std::string listJson(Box box) {
-  const settings::BoxSpec& spec = settings::boxSpec(box);
-  const char key = settings::accessKey(spec);
+  const settings::BoxDefinition& definition = settings::boxDefinition(box);
+  const char key = settings::accessKey(definition);
   const Rule* own = ruleOf(box);
   const Rule* governing = ruleGoverning(box);
   std::vector<std::string> others;
@@ -90,8 +90,9 @@ std::string listJson(Box box) {
                      jsonString(other.governingEntry) +
                      "}, \"entries\": " + jsonList(other.entries) + "}");
   }
-  return "{\"name\": " + jsonString(boxName(box)) + ", \"entries\": " + jsonList(spec.entries) +
-         ", \"default\": " + std::to_string(spec.defaultIndex) +
+  return "{\"name\": " + jsonString(boxName(box)) +
+         ", \"entries\": " + jsonList(definition.entries) +
+         ", \"default\": " + std::to_string(definition.defaultIndex) +
          ", \"accessKey\": " + (key ? jsonString(std::string(1, key)) : "null") +
          ", \"governs\": " + jsonList(own ? names(own->governed) : std::vector<std::string>{}) +
          ", \"governedBy\": " + (governing ? jsonString(boxName(governing->governing)) : "null") +

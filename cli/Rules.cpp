@@ -27,7 +27,7 @@ std::vector<Rule> learnRules() {
     settings::SelectionBoxes boxes(recorder);
     boxes.IntializeSelectionBoxes();
     recorder.changed.clear();
-    boxes.setSelection(box, settings::boxSpec(box).defaultIndex);
+    boxes.setSelection(box, settings::boxDefinition(box).defaultIndex);
     recorder.changed.erase(box);
     if (!recorder.changed.empty()) {
       learned.push_back({box, {recorder.changed.begin(), recorder.changed.end()}});

@@ -14,7 +14,7 @@ constexpr const char* kProgram = "mrl770-settings";
 struct Command {
   const char* name;
   const char* help;
-  std::vector<OptionSpec> options;
+  std::vector<KnownOption> options;
   bool takesOperands;
   int (*run)(const Arguments& arguments, Outside& outside);
 };

@@ -14,8 +14,8 @@ namespace {
 const std::vector<std::string> kOnOff = {"Enabled", "Disabled"};
 }  // namespace
 
-const std::array<BoxSpec, kBoxCount>& catalogue() {
-  static const std::array<BoxSpec, kBoxCount> boxes = {{
+const std::array<BoxDefinition, kBoxCount>& catalogue() {
+  static const std::array<BoxDefinition, kBoxCount> boxes = {{
       {"cmbPrintingMode", "Printing Mo&de", {"Bi-Direction", "Uni-Direction"}, 0},
       {"cmbHSD", "&High Speed Draft", kOnOff, 1},
       // "LQ " ends in a blank on purpose: the entry reads so in the design.
@@ -48,11 +48,11 @@ const std::array<BoxSpec, kBoxCount>& catalogue() {
   return boxes;
 }
 
-const BoxSpec& boxSpec(Box box) {
+const BoxDefinition& boxDefinition(Box box) {
   return catalogue()[index(box)];
 }
 
-char accessKey(const BoxSpec& box) {
+char accessKey(const BoxDefinition& box) {
   const char* amp = std::strchr(box.caption, '&');
   if (amp == nullptr || amp[1] == '\0') return '\0';
   return static_cast<char>(std::toupper(static_cast<unsigned char>(amp[1])));

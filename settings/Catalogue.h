@@ -43,7 +43,7 @@ constexpr std::size_t index(Box box) {
   return static_cast<std::size_t>(box);
 }
 
-struct BoxSpec {
+struct BoxDefinition {
   const char* name;  // control name, e.g. "cmbEmulation"
   // Caption label text with '&' before the access letter; empty for cmbCopyMode, which has none.
   const char* caption;
@@ -51,11 +51,11 @@ struct BoxSpec {
   Selection defaultIndex;
 };
 
-const std::array<BoxSpec, kBoxCount>& catalogue();
-const BoxSpec& boxSpec(Box box);
+const std::array<BoxDefinition, kBoxCount>& catalogue();
+const BoxDefinition& boxDefinition(Box box);
 
 // The access letter of a box as an upper-case letter, or '\0' when its caption has none.
-char accessKey(const BoxSpec& box);
+char accessKey(const BoxDefinition& box);
 
 // One selection per box, in catalogue order.
 using Selections = std::array<Selection, kBoxCount>;

@@ -40,7 +40,7 @@ void SelectionBoxes::setSelection(Box box, Selection selection) {
 }
 
 void SelectionBoxes::IntializeSelectionBoxes() {
-  for (Box box : kInitializationOrder) setSelection(box, boxSpec(box).defaultIndex);
+  for (Box box : kInitializationOrder) setSelection(box, boxDefinition(box).defaultIndex);
   view_.hideWaitNotice();
 }
 

@@ -51,7 +51,7 @@ class Cases {
   // Any selections the window can hold: each box at an entry of the list it holds then.
   Selections random() {
     Selections s{};
-    for (Box box : kGoverning) s[index(box)] = pick(settings::boxSpec(box).entries.size());
+    for (Box box : kGoverning) s[index(box)] = pick(settings::boxDefinition(box).entries.size());
     const Lists& lists = listsFor(s);
     for (std::size_t b = 0; b < settings::kBoxCount; ++b) {
       if (std::find(std::begin(kGoverning), std::end(kGoverning), Box(b)) == std::end(kGoverning))

@@ -167,7 +167,7 @@ TEST_F(Layout, PicturePanelsClipTheirPicturesFromTheTopLeft) {
 TEST_F(Layout, StartsWithTheDefaultsTheDisabledBoxesAndTheFocusOnPrintingMode) {
   frmConfigUtility& w = window();
   QApplication::setActiveWindow(&w);
-  for (const settings::BoxSpec& box : settings::catalogue()) {
+  for (const settings::BoxDefinition& box : settings::catalogue()) {
     QComboBox& shown = combo(box.name);
     EXPECT_EQ(box.defaultIndex, shown.currentIndex()) << box.name;
     EXPECT_FALSE(shown.isEditable()) << box.name;
@@ -217,7 +217,7 @@ TEST_F(Layout, TabVisitsTheEnabledBoxesInWindowOrderAndNothingElse) {
     }
   } while (at != &combo("cmbPrintingMode"));
   QStringList expected;
-  for (const settings::BoxSpec& box : settings::catalogue()) {
+  for (const settings::BoxDefinition& box : settings::catalogue()) {
     const std::string name = box.name;
     if (name != "cmbNLQFontType" && name != "cmbAutoCR") expected << QLatin1String(box.name);
   }

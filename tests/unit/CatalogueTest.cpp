@@ -32,12 +32,12 @@ TEST(Catalogue, BoxesInWindowOrderWithTheirAccessLetters) {
 }
 
 TEST(Catalogue, EntryTextsThatAreEasyToGetWrong) {
-  EXPECT_EQ("LQ ", settings::boxSpec(Box::FontType).entries[0]);
-  EXPECT_EQ("3.67 Inch", settings::boxSpec(Box::PageLength).entries[1]);
+  EXPECT_EQ("LQ ", settings::boxDefinition(Box::FontType).entries[0]);
+  EXPECT_EQ("3.67 Inch", settings::boxDefinition(Box::PageLength).entries[1]);
   EXPECT_EQ((std::vector<std::string>{"Enable", "Disable"}),
-            settings::boxSpec(Box::CopyMode).entries);
+            settings::boxDefinition(Box::CopyMode).entries);
   EXPECT_EQ((std::vector<std::string>{"Short Auto", "Short Manual", "True Auto", "True Manual",
                                       "Disabled"}),
-            settings::boxSpec(Box::Tearoff).entries);
-  EXPECT_STREQ("A&uto CR Return", settings::boxSpec(Box::AutoCR).caption);
+            settings::boxDefinition(Box::Tearoff).entries);
+  EXPECT_STREQ("A&uto CR Return", settings::boxDefinition(Box::AutoCR).caption);
 }

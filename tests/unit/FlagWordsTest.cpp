@@ -37,7 +37,7 @@ Selections lastEntries() {
 
 // The number of entries a box can have at most (its longest list).
 int entryCount(Box box) {
-  return static_cast<int>(settings::boxSpec(box).entries.size());
+  return static_cast<int>(settings::boxDefinition(box).entries.size());
 }
 
 }  // namespace
@@ -124,7 +124,8 @@ TEST(FlagWords, SingleChangesFromTheDefaults) {
       {Box::Friction, -1, 2, 0xA5},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(settings::boxSpec(c.box).name + std::string(" index ") + std::to_string(c.index));
+    SCOPED_TRACE(settings::boxDefinition(c.box).name + std::string(" index ") +
+                 std::to_string(c.index));
     Selections s = defaults();
     s[settings::index(c.box)] = c.index;
     EXPECT_EQ(c.value, fncGetFlagWords(s)[c.word]);
