@@ -7,6 +7,7 @@
 
 #include "app/RegularFile.h"
 #include "artwork/BitmapFiles.h"
+#include "artwork/ReadyPictures.h"
 
 namespace app {
 
@@ -65,7 +66,7 @@ bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
 }
 
 QPixmap builtIn(artwork::Picture picture, qreal ratio) {
-  return QPixmap::fromImage(artwork::draw(picture, ratio));
+  return QPixmap::fromImage(artwork::readyPicture(picture, ratio));
 }
 
 }  // namespace app

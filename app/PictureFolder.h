@@ -35,7 +35,7 @@ class PictureFolder {
 };
 
 // A picture as the program draws it: what the windows are built with before any file is read,
-// drawn for a screen of the given device pixel ratio.
+// for a screen of the given device pixel ratio, drawn at build time where it could be.
 QPixmap builtIn(artwork::Picture picture, qreal ratio);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "ImageChecks.h"
 #include "artwork/Artwork.h"
+#include "artwork/ReadyPictures.h"
 
 namespace {
 
@@ -66,6 +67,15 @@ TEST_P(PictureTest, HasItsExactSizeAndIsNotBlank) {
   const QImage image = artwork::draw(GetParam().picture);
   EXPECT_EQ(image.size(), GetParam().size);
   EXPECT_GT(distinctColours(image), 4);
+}
+
+// Stored at build time for ratios 1 and 2 or drawn at once for any other: the same pixels.
+TEST_P(PictureTest, IsReadyAsDrawn) {
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    const QImage ready = artwork::readyPicture(GetParam().picture, ratio);
+    EXPECT_EQ(ready, artwork::draw(GetParam().picture, ratio)) << "ratio " << ratio;
+    EXPECT_EQ(ready.devicePixelRatio(), ratio);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Artwork, PictureTest, testing::ValuesIn(kPictures), caseName<PictureCase>);
