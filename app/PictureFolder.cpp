@@ -18,6 +18,12 @@ T field(const QByteArray& bytes, int offset) {
   return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
+constexpr quint32 kUncompressed = 0;
+
+qint64 rowBytes(qint64 width, qint64 bitsPerPixel) {
+  return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
 // A bitmap whose header is one the windows can show. Sizes are taken to 64 bits and bounded
 // before any product: a crafted header cannot overflow the check (a height of INT_MIN has no
 // 32-bit magnitude). Qt's reader accepts a bitmap whose pixel rows stop short and shows the
@@ -35,13 +41,26 @@ bool showableBitmap(const QByteArray& bytes) {
   const qint64 height = qAbs(qint64{field<qint32>(bytes, 22)});  // negative: top-down rows
   if (width < 1 || width > kMaxBitmapSide || height < 1 || height > kMaxBitmapSide) return false;
 
-  constexpr quint32 kUncompressed = 0;
   constexpr quint32 kBitFields = 3;
   const quint32 compression = field<quint32>(bytes, 30);
   if (compression != kUncompressed && compression != kBitFields) return true;
   const qint64 bitsPerPixel = field<quint16>(bytes, 28);
-  const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-  return qint64{field<quint32>(bytes, 10)} + rowBytes * height <= bytes.size();
+  return qint64{field<quint32>(bytes, 10)} + rowBytes(width, bitsPerPixel) * height <= bytes.size();
+}
+
+// The program's own bitmaps, uncompressed at 24 bits a pixel, converted row by row: as Qt's
+// reader would read them, many times faster than it does, pixel by pixel. Null for any other
+// kind of bitmap. The bitmap must be showable.
+QImage uncompressed24Bits(const QByteArray& bytes) {
+  if (field<quint16>(bytes, 28) != 24 || field<quint32>(bytes, 30) != kUncompressed) return {};
+  const qint32 width = field<qint32>(bytes, 18);
+  const qint32 height = field<qint32>(bytes, 22);
+  const auto* pixels =
+      reinterpret_cast<const uchar*>(bytes.constData()) + field<quint32>(bytes, 10);
+  const QImage rows(pixels, width, qAbs(height), rowBytes(width, 24), QImage::Format_BGR888);
+  QImage image = rows.convertToFormat(QImage::Format_RGB32);
+  // A positive height stores the bottom row first.
+  return height > 0 ? std::move(image).mirrored() : image;
 }
 
 }  // namespace
@@ -53,6 +72,10 @@ bool PictureFolder::load(artwork::Picture picture, QPixmap& shown) const {
   const std::optional<QByteArray> bytes =
       readRegularFile(folder_ + QLatin1Char('/') + QLatin1String(fileName), kMaxBitmapFileBytes);
   if (!bytes || !showableBitmap(*bytes)) return false;
+  if (const QImage image = uncompressed24Bits(*bytes); !image.isNull()) {
+    shown = QPixmap::fromImage(image);
+    return true;
+  }
   // Read as BMP outright: asking every image plugin whether it knows the bytes would load
   // the plugins, and the libraries behind them, on the first picture read.
   QBuffer buffer;

@@ -169,4 +169,31 @@ TEST_F(PictureLoader, RefusesHeadersBeyondTheFileOrAnyButton) {
   EXPECT_FALSE(pictures.load(Picture::WindowIcon, shown));  // built in only, no file
 }
 
+// The same bitmap with its rows stored top row first, as a negative height says.
+QByteArray topDown(const QByteArray& bitmap) {
+  const qint32 offset = qFromLittleEndian<qint32>(bitmap.constData() + 10);
+  const qint32 height = qFromLittleEndian<qint32>(bitmap.constData() + 22);
+  const qsizetype rowBytes = (bitmap.size() - offset) / height;
+  QByteArray flipped = withField<qint32>(bitmap.left(offset), 22, -height);
+  for (qint32 row = height - 1; row >= 0; --row)
+    flipped += bitmap.mid(offset + row * rowBytes, rowBytes);
+  return flipped;
+}
+
+// Bitmaps of 24 bits a pixel, the program's own, are read without Qt's reader: they must show
+// exactly as that reader shows them. Captions are 131 pixels wide, so their rows are padded.
+TEST_F(PictureLoader, ShowsBitmapsAsQtReadsThem) {
+  for (const Picture test : {Picture::LeftCaptionsEscP, Picture::ExitHover}) {
+    const QString path = folder.filePath(QLatin1String(artwork::fileNameOf(test)));
+    const QByteArray bitmap = bytesOf(path);
+    for (const QByteArray& content : {bitmap, topDown(bitmap)}) {
+      ASSERT_TRUE(writeFile(path, content));
+      QPixmap shown;
+      ASSERT_TRUE(pictures.load(test, shown));
+      EXPECT_EQ(QPixmap::fromImage(QImage::fromData(content, "BMP")).toImage(), shown.toImage())
+          << artwork::fileNameOf(test) << (content == bitmap ? "" : " top down");
+    }
+  }
+}
+
 }  // namespace
