@@ -48,19 +48,27 @@ bool showableBitmap(const QByteArray& bytes) {
   return qint64{field<quint32>(bytes, 10)} + rowBytes(width, bitsPerPixel) * height <= bytes.size();
 }
 
-// The program's own bitmaps, uncompressed at 24 bits a pixel, converted row by row: as Qt's
-// reader would read them, many times faster than it does, pixel by pixel. Null for any other
-// kind of bitmap. The bitmap must be showable.
+// The program's own bitmaps, uncompressed at 24 bits a pixel, taken pixel for pixel as Qt's
+// reader takes them, in a fraction of its time. Null for any other kind of bitmap. The bitmap
+// must be showable.
 QImage uncompressed24Bits(const QByteArray& bytes) {
   if (field<quint16>(bytes, 28) != 24 || field<quint32>(bytes, 30) != kUncompressed) return {};
   const qint32 width = field<qint32>(bytes, 18);
-  const qint32 height = field<qint32>(bytes, 22);
-  const auto* pixels =
-      reinterpret_cast<const uchar*>(bytes.constData()) + field<quint32>(bytes, 10);
-  const QImage rows(pixels, width, qAbs(height), rowBytes(width, 24), QImage::Format_BGR888);
-  QImage image = rows.convertToFormat(QImage::Format_RGB32);
-  // A positive height stores the bottom row first.
-  return height > 0 ? std::move(image).mirrored() : image;
+  const qint32 height = qAbs(field<qint32>(bytes, 22));
+  const bool bottomUp = field<qint32>(bytes, 22) > 0;  // the bottom row stored first
+  const auto* rows = reinterpret_cast<const uchar*>(bytes.constData()) + field<quint32>(bytes, 10);
+  QImage image(width, height, QImage::Format_RGB32);
+  for (qint32 y = 0; y < height; ++y) {
+    const uchar* from = rows + rowBytes(width, 24) * (bottomUp ? height - 1 - y : y);
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    // Blue, green and red, read as one little-endian word with the next pixel's blue, which
+    // the mask drops; the row's last pixel is read byte by byte, as it may end the file.
+    for (qint32 x = 0; x < width - 1; ++x, from += 3) {
+      to[x] = 0xff000000u | (qFromLittleEndian<quint32>(from) & 0x00ffffffu);
+    }
+    to[width - 1] = qRgb(from[2], from[1], from[0]);
+  }
+  return image;
 }
 
 }  // namespace

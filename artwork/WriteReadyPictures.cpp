@@ -17,26 +17,27 @@ struct ReadyPicture {
   int ratio;
 };
 
-// The window's icon is drawn at its own size only; everything else the window shows at once
-// for ordinary and double-density screens.
+// A window touches only the pictures of its screen's ratio, and the pages around each page it
+// touches are mapped with it: each ratio's pictures are written together, so that those pages
+// hold pictures of the same ratio. The window's icon is drawn at its own size only.
 const ReadyPicture kReadyPictures[] = {
     {Picture::ConfigBackground, 1},
-    {Picture::ConfigBackground, 2},
     {Picture::Heading, 1},
-    {Picture::Heading, 2},
     {Picture::RightCaptions, 1},
-    {Picture::RightCaptions, 2},
     {Picture::ApplySettingsNormal, 1},
-    {Picture::ApplySettingsNormal, 2},
     {Picture::RestoreDefaultNormal, 1},
-    {Picture::RestoreDefaultNormal, 2},
     {Picture::ShowFeaturesNormal, 1},
-    {Picture::ShowFeaturesNormal, 2},
     {Picture::PrintFeaturesNormal, 1},
-    {Picture::PrintFeaturesNormal, 2},
     {Picture::ExitNormal, 1},
-    {Picture::ExitNormal, 2},
     {Picture::WindowIcon, 1},
+    {Picture::ConfigBackground, 2},
+    {Picture::Heading, 2},
+    {Picture::RightCaptions, 2},
+    {Picture::ApplySettingsNormal, 2},
+    {Picture::RestoreDefaultNormal, 2},
+    {Picture::ShowFeaturesNormal, 2},
+    {Picture::PrintFeaturesNormal, 2},
+    {Picture::ExitNormal, 2},
 };
 
 constexpr qsizetype kBytesPerSourceLine = 48;
