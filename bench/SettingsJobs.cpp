@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "download/DownloadSettings.h"
+#include "download/DownloadWindow.h"
 #include "platform/MouseButton.h"
 #include "platform/SpoolerModule.h"
 #include "settings/SelectionBoxes.h"
@@ -38,21 +39,15 @@ class NoPause : public platform::Sleeper {
   void sleepMs(int) override {}
 };
 
-// The configuration window as the download sees it, keeping nothing.
-class Window : public mdlFlagSettings::DownloadWindow, public settings::SettingsView {
+// The selections the window starts with, shown nowhere.
+class DefaultBoxes : public settings::SettingsView {
  public:
-  Window() { boxes_.IntializeSelectionBoxes(); }
-  settings::SelectionBoxes& selectionBoxes() override { return boxes_; }
-  void showWaitNotice() override {}
-  void hideWaitNotice() override {}
-  void setApplySettingsEnabled(bool) override {}
-  void setBackgroundEnabled(bool) override {}
-  void repaintNow() override {}
+  DefaultBoxes() { boxes.IntializeSelectionBoxes(); }
   void showCaptionPicture(settings::Emulation) override {}
+  void hideWaitNotice() override {}
   void boxChanged(settings::Box) override {}
 
- private:
-  settings::SelectionBoxes boxes_{*this};
+  settings::SelectionBoxes boxes{*this};
 };
 
 long residentKb() {
@@ -98,7 +93,8 @@ int main(int argc, char** argv) {
   OkMessageBoxes messageBoxes;
   NoPause noPause;
   platform::Platform platform{*spooler, messageBoxes, noPause};
-  Window window;
+  DefaultBoxes defaults;
+  mdlFlagSettings::NoWindow window(defaults.boxes);
 
   printUse("before");
   for (long job = 0; job < count; ++job) {

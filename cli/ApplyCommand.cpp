@@ -10,26 +10,11 @@
 #include "cli/Send.h"
 #include "cli/Text.h"
 #include "download/DownloadSettings.h"
+#include "download/DownloadWindow.h"
 
 namespace cli {
 
 namespace {
-
-// The download's view of a window that is not there: nothing to show, disable or repaint.
-class NoWindow : public mdlFlagSettings::DownloadWindow {
- public:
-  explicit NoWindow(const settings::SelectionBoxes& boxes) : boxes_(boxes) {}
-
-  settings::SelectionBoxes& selectionBoxes() override { return boxes_; }
-  void showWaitNotice() override {}
-  void hideWaitNotice() override {}
-  void setApplySettingsEnabled(bool) override {}
-  void setBackgroundEnabled(bool) override {}
-  void repaintNow() override {}
-
- private:
-  settings::SelectionBoxes boxes_;
-};
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -55,7 +40,7 @@ WindowState settingsToApply(const Arguments& arguments) {
 }  // namespace
 
 int applyCommand(const Arguments& arguments, Outside& outside) {
-  NoWindow window(settingsToApply(arguments).boxes());
+  mdlFlagSettings::NoWindow window(settingsToApply(arguments).boxes());
   return sendDocument(arguments, outside, [&window](platform::Platform& platform) {
     mdlFlagSettings::DownloadSettings(
         mdlFlagSettings::fncGetFlagWords(window.selectionBoxes().selections()), platform, window);

@@ -18,4 +18,21 @@ class DownloadWindow {
   virtual void repaintNow() = 0;
 };
 
+// The download's view of a window that is not there, for programs without one: the selections
+// to send, and nothing to show, disable or repaint.
+class NoWindow : public DownloadWindow {
+ public:
+  explicit NoWindow(const settings::SelectionBoxes& boxes) : boxes_(boxes) {}
+
+  settings::SelectionBoxes& selectionBoxes() override { return boxes_; }
+  void showWaitNotice() override {}
+  void hideWaitNotice() override {}
+  void setApplySettingsEnabled(bool) override {}
+  void setBackgroundEnabled(bool) override {}
+  void repaintNow() override {}
+
+ private:
+  settings::SelectionBoxes boxes_;
+};
+
 }  // namespace mdlFlagSettings
