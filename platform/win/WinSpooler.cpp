@@ -16,13 +16,23 @@ constexpr DWORD kAllJobs = 0xFFFFFFFF;
 constexpr DWORD kJobInfoLevel = 2;
 constexpr DWORD kDocInfoLevel = 1;
 
-// The system's words for an error code, without the line break it ends with.
+// The UTF-8 form of LENGTH wide characters.
+std::string utf8(const wchar_t* text, int length) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return "";
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(), size, nullptr, nullptr);
+  return bytes;
+}
+
+// The system's words for an error code, without the line break it ends with. Asked for in wide
+// characters: the ANSI code page cannot spell every language's messages.
 std::string systemMessage(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-  std::string message = length > 0 ? std::string(text, length) : "";
+      nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::string message = length > 0 ? utf8(text, static_cast<int>(length)) : "";
   LocalFree(text);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
     message.pop_back();

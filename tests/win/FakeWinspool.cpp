@@ -8,10 +8,10 @@ namespace {
 
 HANDLE const kHandle = reinterpret_cast<HANDLE>(0x770);
 
-WINBOOL record(const std::string& call, bool fails = false, DWORD error = ERROR_INVALID_HANDLE) {
+WINBOOL record(const std::string& call, bool fails = false, DWORD error = 0) {
   fakeWinspool().calls.push_back(call);
   if (!fails) return TRUE;
-  SetLastError(error);
+  SetLastError(error != 0 ? error : fakeWinspool().error);
   return FALSE;
 }
 

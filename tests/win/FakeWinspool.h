@@ -19,6 +19,8 @@ struct FakeWinspool {
   // Bytes the spooler leaves untaken from each write.
   DWORD writeShortBy = 0;
   bool endDocFails = false;
+  // The error of each call the script fails.
+  DWORD error = ERROR_INVALID_HANDLE;
 
   std::vector<std::string> calls;
   int handlesOpen = 0;

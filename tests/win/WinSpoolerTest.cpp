@@ -68,6 +68,13 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
       {"the document cannot start", [](FakeWinspool& w) { w.startDocFails = true; },
        opened + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
        "handle"},
+      {"an error the system has no words for",
+       [](FakeWinspool& w) {
+         w.startDocFails = true;
+         w.error = 0x20000001;
+       },
+       opened + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
+       "Error 536870913."},
       {"a short write", [](FakeWinspool& w) { w.writeShortBy = 1; },
        started + Calls{"AbortPrinter", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
        "The spooler took only 2 of 3 bytes."},
@@ -91,6 +98,7 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
 
     EXPECT_EQ(c.outcome, result.outcome);
     EXPECT_NE(std::string::npos, result.reason.find(c.reason)) << result.reason;
+    EXPECT_EQ(std::string::npos, result.reason.find_first_of("\r\n")) << result.reason;
     EXPECT_EQ(c.calls, fakeWinspool().calls);
     EXPECT_EQ(0, fakeWinspool().handlesOpen);
     if (*c.message) {
