@@ -15,6 +15,9 @@ namespace {
 constexpr DWORD kAllJobs = 0xFFFFFFFF;
 constexpr DWORD kJobInfoLevel = 2;
 constexpr DWORD kDocInfoLevel = 1;
+// Calls to EnumJobs before a queue that keeps growing between them is taken for one that gives
+// no count.
+constexpr int kJobQueries = 4;
 
 // The UTF-8 form of LENGTH wide characters.
 std::string utf8(const wchar_t* text, int length) {
@@ -46,15 +49,22 @@ class WinPrinter : public Printer {
   ~WinPrinter() override { close(); }
 
   int queuedJobs() override {
-    DWORD needed = 0;
-    DWORD returned = 0;
-    // Only the count returned decides, so a stale error must not be mistaken for this one's.
-    SetLastError(0);
-    EnumJobsA(handle_, 0, kAllJobs, kJobInfoLevel, nullptr, 0, &needed, &returned);
-    std::vector<BYTE> records(needed > 0 ? needed : 1);
-    returned = 0;
-    EnumJobsA(handle_, 0, kAllJobs, kJobInfoLevel, records.data(), needed, &needed, &returned);
-    return static_cast<int>(returned);
+    // Only a count decides, and a query that fails gives none. The first call asks for the size
+    // with no buffer; the queue may grow before the next, which then asks for more.
+    std::vector<BYTE> records;
+    for (int query = 0; query < kJobQueries; ++query) {
+      DWORD needed = 0;
+      DWORD returned = 0;
+      // A failure that sets no error must not pass for an earlier call's want of a buffer.
+      SetLastError(0);
+      if (EnumJobsA(handle_, 0, kAllJobs, kJobInfoLevel, records.empty() ? nullptr : records.data(),
+                    static_cast<DWORD>(records.size()), &needed, &returned)) {
+        return static_cast<int>(returned);
+      }
+      if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return 0;
+      records.resize(needed);
+    }
+    return 0;
   }
 
   bool startDoc(const std::string& documentName) override {

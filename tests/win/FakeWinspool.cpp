@@ -7,6 +7,7 @@
 namespace {
 
 HANDLE const kHandle = reinterpret_cast<HANDLE>(0x770);
+constexpr DWORD kJobRecordSize = sizeof(JOB_INFO_2A);
 
 WINBOOL record(const std::string& call, bool fails = false, DWORD error = 0) {
   fakeWinspool().calls.push_back(call);
@@ -41,16 +42,19 @@ WINBOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA) {
   return record(std::string("OpenPrinterA ") + name);
 }
 
-WINBOOL WINAPI EnumJobsA(HANDLE, DWORD, DWORD, DWORD, LPBYTE records, DWORD, LPDWORD needed,
+WINBOOL WINAPI EnumJobsA(HANDLE, DWORD, DWORD, DWORD, LPBYTE records, DWORD size, LPDWORD needed,
                          LPDWORD returned) {
-  const FakeWinspool& fake = fakeWinspool();
-  if (records == nullptr) {
-    *needed = fake.sizeQueryFails ? 0 : 64 * fake.jobs;
-    return record("EnumJobsA size", true,
-                  fake.sizeQueryFails ? ERROR_INVALID_HANDLE : ERROR_INSUFFICIENT_BUFFER);
-  }
-  if (!fake.sizeQueryFails) *returned = fake.jobs;
-  return record("EnumJobsA", fake.sizeQueryFails);
+  FakeWinspool& fake = fakeWinspool();
+  const std::string call = records == nullptr ? "EnumJobsA size" : "EnumJobsA";
+  if (fake.enumJobsFails) return record(call, true);
+  const DWORD queued = fake.jobs;
+  fake.jobs += fake.jobsArriving;
+  fake.jobsArriving = 0;
+  *needed = kJobRecordSize * queued;
+  // As the spooler's, the query of an empty queue succeeds without a buffer.
+  if (size < *needed) return record(call, true, ERROR_INSUFFICIENT_BUFFER);
+  *returned = queued;
+  return record(call);
 }
 
 DWORD WINAPI StartDocPrinterA(HANDLE, DWORD level, LPBYTE info) {

@@ -13,8 +13,10 @@ struct FakeWinspool {
   // The error of the default printer's size query; ERROR_INSUFFICIENT_BUFFER finds "Zel".
   DWORD defaultPrinterError = ERROR_INSUFFICIENT_BUFFER;
   bool openFails = false;
+  // Jobs in the queue, and jobs that arrive after the first call to EnumJobsA.
   DWORD jobs = 0;
-  bool sizeQueryFails = false;
+  DWORD jobsArriving = 0;
+  bool enumJobsFails = false;
   bool startDocFails = false;
   // Bytes the spooler leaves untaken from each write.
   DWORD writeShortBy = 0;

@@ -33,8 +33,9 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
     const char* message;
     const char* reason;
   };
-  const Calls opened = {"GetDefaultPrinterA", "GetDefaultPrinterA", "OpenPrinterA Zel",
-                        "EnumJobsA size", "EnumJobsA"};
+  const Calls found = {"GetDefaultPrinterA", "GetDefaultPrinterA", "OpenPrinterA Zel"};
+  // The queue is empty.
+  const Calls opened = found + Calls{"EnumJobsA size"};
   const Calls started =
       opened + Calls{"StartDocPrinterA Doc RAW", "StartPagePrinter", "WritePrinter 3"};
   const Calls sent =
@@ -42,11 +43,22 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
   const char* const kOpenFailed = "OpenPrinter Failed!!!\r\nUnable to access printer";
   const Case cases[] = {
       {"sent", [](FakeWinspool&) {}, sent, PrintOutcome::Sent, "", ""},
-      {"one job queued", [](FakeWinspool& w) { w.jobs = 1; }, opened + Calls{"ClosePrinter"},
+      {"one job queued", [](FakeWinspool& w) { w.jobs = 1; },
+       found + Calls{"EnumJobsA size", "EnumJobsA", "ClosePrinter"}, PrintOutcome::Busy, "", ""},
+      {"a job arrives between the queries",
+       [](FakeWinspool& w) {
+         w.jobs = 1;
+         w.jobsArriving = 1;
+       },
+       found + Calls{"EnumJobsA size", "EnumJobsA", "EnumJobsA", "ClosePrinter"},
        PrintOutcome::Busy, "", ""},
       // Only the count decides, and a failed query gives none.
-      {"the size query fails", [](FakeWinspool& w) { w.sizeQueryFails = true; }, sent,
-       PrintOutcome::Sent, "", ""},
+      {"the jobs query fails",
+       [](FakeWinspool& w) {
+         w.jobs = 1;
+         w.enumJobsFails = true;
+       },
+       sent, PrintOutcome::Sent, "", ""},
       {"no printer installed",
        [](FakeWinspool& w) { w.defaultPrinterError = ERROR_FILE_NOT_FOUND; },
        {"GetDefaultPrinterA"},
@@ -59,12 +71,8 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
        PrintOutcome::Failed,
        kOpenFailed,
        ""},
-      {"open fails",
-       [](FakeWinspool& w) { w.openFails = true; },
-       {"GetDefaultPrinterA", "GetDefaultPrinterA", "OpenPrinterA Zel"},
-       PrintOutcome::Failed,
-       kOpenFailed,
-       ""},
+      {"open fails", [](FakeWinspool& w) { w.openFails = true; }, found, PrintOutcome::Failed,
+       kOpenFailed, ""},
       {"the document cannot start", [](FakeWinspool& w) { w.startDocFails = true; },
        opened + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
        "handle"},
