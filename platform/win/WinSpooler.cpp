@@ -15,6 +15,8 @@ namespace {
 constexpr DWORD kAllJobs = 0xFFFFFFFF;
 constexpr DWORD kJobInfoLevel = 2;
 constexpr DWORD kDocInfoLevel = 1;
+// Names only: enough to tell whether any printer is installed.
+constexpr DWORD kPrinterInfoLevel = 4;
 // Calls to EnumJobs before a queue that keeps growing between them is taken for one that gives
 // no count.
 constexpr int kJobQueries = 4;
@@ -132,13 +134,27 @@ class WinPrinter : public Printer {
   std::string lastError_;
 };
 
+// Why there is no default: no printer is installed, or some are but none is the default.
+DefaultPrinter::Status withoutDefault() {
+  DWORD needed = 0;
+  DWORD returned = 0;
+  // Without a buffer the spooler answers for an empty list only; any printer asks for one.
+  if (EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, kPrinterInfoLevel,
+                    nullptr, 0, &needed, &returned)) {
+    return returned > 0 ? DefaultPrinter::Status::NoDefault : DefaultPrinter::Status::NoPrinter;
+  }
+  return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? DefaultPrinter::Status::NoDefault
+                                                     : DefaultPrinter::Status::Unreachable;
+}
+
 }  // namespace
 
 DefaultPrinter WinSpooler::defaultPrinter() {
   DWORD size = 0;
   if (!GetDefaultPrinterA(nullptr, &size)) {
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND) return {DefaultPrinter::Status::NoPrinter, {}};
+    // No default is not to say no printer.
+    if (error == ERROR_FILE_NOT_FOUND) return {withoutDefault(), {}};
     // The size query fails for want of a buffer; any other failure leaves the spooler unasked.
     if (error != ERROR_INSUFFICIENT_BUFFER) return {DefaultPrinter::Status::Unreachable, {}};
   }

@@ -35,6 +35,17 @@ WINBOOL WINAPI GetDefaultPrinterA(LPSTR buffer, LPDWORD size) {
   return record("GetDefaultPrinterA");
 }
 
+WINBOOL WINAPI EnumPrintersA(DWORD flags, LPSTR, DWORD level, LPBYTE printers, DWORD size,
+                             LPDWORD needed, LPDWORD returned) {
+  const std::string call = "EnumPrintersA " + std::to_string(flags) + " " + std::to_string(level) +
+                           (printers == nullptr ? " size" : "");
+  const DWORD installed = fakeWinspool().printersInstalled;
+  *needed = sizeof(PRINTER_INFO_4A) * installed;
+  if (size < *needed) return record(call, true, ERROR_INSUFFICIENT_BUFFER);
+  *returned = installed;
+  return record(call);
+}
+
 WINBOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA) {
   if (fakeWinspool().openFails) return record(std::string("OpenPrinterA ") + name, true);
   *handle = kHandle;

@@ -6,12 +6,13 @@
 #include <vector>
 
 // The spooler's calls, faked: linked in place of winspool, they record each call in order
-// ("GetDefaultPrinterA", "OpenPrinterA NAME", "EnumJobsA size", "EnumJobsA", "StartDocPrinterA
-// NAME DATATYPE", "StartPagePrinter", "WritePrinter N", "EndPagePrinter", "EndDocPrinter",
-// "AbortPrinter", "ClosePrinter") and answer as the script says.
+// ("GetDefaultPrinterA", "EnumPrintersA FLAGS LEVEL[ size]", "OpenPrinterA NAME", "EnumJobsA size",
+// "EnumJobsA", "StartDocPrinterA NAME DATATYPE", "StartPagePrinter", "WritePrinter N",
+// "EndPagePrinter", "EndDocPrinter", "AbortPrinter", "ClosePrinter") and answer as the script says.
 struct FakeWinspool {
   // The error of the default printer's size query; ERROR_INSUFFICIENT_BUFFER finds "Zel".
   DWORD defaultPrinterError = ERROR_INSUFFICIENT_BUFFER;
+  DWORD printersInstalled = 1;
   bool openFails = false;
   // Jobs in the queue, and jobs that arrive after the first call to EnumJobsA.
   DWORD jobs = 0;

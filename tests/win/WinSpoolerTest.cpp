@@ -40,6 +40,8 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
       opened + Calls{"StartDocPrinterA Doc RAW", "StartPagePrinter", "WritePrinter 3"};
   const Calls sent =
       started + Calls{"WritePrinter 2", "EndPagePrinter", "EndDocPrinter", "ClosePrinter"};
+  // Local printers and connections, names only, with no buffer.
+  const char* const kAnyPrinter = "EnumPrintersA 6 4 size";
   const char* const kOpenFailed = "OpenPrinter Failed!!!\r\nUnable to access printer";
   const Case cases[] = {
       {"sent", [](FakeWinspool&) {}, sent, PrintOutcome::Sent, "", ""},
@@ -60,10 +62,19 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
        },
        sent, PrintOutcome::Sent, "", ""},
       {"no printer installed",
-       [](FakeWinspool& w) { w.defaultPrinterError = ERROR_FILE_NOT_FOUND; },
-       {"GetDefaultPrinterA"},
+       [](FakeWinspool& w) {
+         w.defaultPrinterError = ERROR_FILE_NOT_FOUND;
+         w.printersInstalled = 0;
+       },
+       {"GetDefaultPrinterA", kAnyPrinter},
        PrintOutcome::Failed,
        "No printer drivers are installed.\r\nDownload Failed!!",
+       ""},
+      {"printers but no default",
+       [](FakeWinspool& w) { w.defaultPrinterError = ERROR_FILE_NOT_FOUND; },
+       {"GetDefaultPrinterA", kAnyPrinter},
+       PrintOutcome::Failed,
+       kOpenFailed,
        ""},
       {"the spooler cannot be asked",
        [](FakeWinspool& w) { w.defaultPrinterError = RPC_S_SERVER_UNAVAILABLE; },
