@@ -3,10 +3,12 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/SystemSpooler.h"
+#include "platform/win/DriverAttributes.h"
 
 namespace platform {
 
@@ -15,6 +17,8 @@ namespace {
 constexpr DWORD kAllJobs = 0xFFFFFFFF;
 constexpr DWORD kJobInfoLevel = 2;
 constexpr DWORD kDocInfoLevel = 1;
+// The first level that gives the driver's attributes.
+constexpr DWORD kDriverInfoLevel = 8;
 // Names only: enough to tell whether any printer is installed.
 constexpr DWORD kPrinterInfoLevel = 4;
 // Calls to EnumJobs before a queue that keeps growing between them is taken for one that gives
@@ -45,6 +49,22 @@ std::string systemMessage(DWORD error) {
   return message.empty() ? "Error " + std::to_string(error) + "." : message;
 }
 
+// The attributes of the printer's driver, none when the spooler does not give them.
+DWORD driverAttributes(HANDLE printer) {
+  DWORD needed = 0;
+  if (GetPrinterDriverA(printer, nullptr, kDriverInfoLevel, nullptr, 0, &needed) ||
+      GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed < sizeof(DRIVER_INFO_8A)) {
+    return 0;
+  }
+  std::vector<BYTE> info(needed);
+  if (!GetPrinterDriverA(printer, nullptr, kDriverInfoLevel, info.data(), needed, &needed)) {
+    return 0;
+  }
+  DRIVER_INFO_8A driver;
+  std::memcpy(&driver, info.data(), sizeof driver);
+  return driver.dwPrinterDriverAttributes;
+}
+
 class WinPrinter : public Printer {
  public:
   explicit WinPrinter(HANDLE handle) : handle_(handle) {}
@@ -73,12 +93,14 @@ class WinPrinter : public Printer {
     std::vector<char> name(documentName.begin(), documentName.end());
     name.push_back('\0');
     char raw[] = "RAW";
+    char xpsPass[] = "XPS_PASS";
     DOC_INFO_1A info{};
     info.pDocName = name.data();
     info.pOutputFile = nullptr;
     // The bytes are the printer's own commands: a printer whose default data type is EMF
-    // would take them for a drawing and lose them.
-    info.pDatatype = raw;
+    // would take them for a drawing and lose them. An XPS driver drops a RAW document while
+    // every call succeeds; it passes the same bytes through as XPS_PASS.
+    info.pDatatype = (driverAttributes(handle_) & PRINTER_DRIVER_XPS) ? xpsPass : raw;
     // The spooler's number for the job, 0 when it did not start one.
     jobId_ = StartDocPrinterA(handle_, kDocInfoLevel, reinterpret_cast<LPBYTE>(&info));
     if (jobId_ == 0) return fail();

@@ -68,6 +68,18 @@ WINBOOL WINAPI EnumJobsA(HANDLE, DWORD, DWORD, DWORD, LPBYTE records, DWORD size
   return record(call);
 }
 
+WINBOOL WINAPI GetPrinterDriverA(HANDLE, LPSTR, DWORD level, LPBYTE info, DWORD size,
+                                 LPDWORD needed) {
+  const std::string call =
+      "GetPrinterDriverA " + std::to_string(level) + (info == nullptr ? " size" : "");
+  DRIVER_INFO_8A driver{};
+  driver.dwPrinterDriverAttributes = fakeWinspool().driverAttributes;
+  *needed = sizeof driver;
+  if (size < *needed) return record(call, true, ERROR_INSUFFICIENT_BUFFER);
+  std::memcpy(info, &driver, sizeof driver);
+  return record(call);
+}
+
 DWORD WINAPI StartDocPrinterA(HANDLE, DWORD level, LPBYTE info) {
   const auto* document = reinterpret_cast<DOC_INFO_1A*>(info);
   const std::string call = "StartDocPrinterA " + std::string(document->pDocName) + " " +

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/DriverAttributes.h"
+
 // The spooler's calls, faked: linked in place of winspool, they record each call in order
 // ("GetDefaultPrinterA", "EnumPrintersA FLAGS LEVEL[ size]", "OpenPrinterA NAME", "EnumJobsA size",
-// "EnumJobsA", "StartDocPrinterA NAME DATATYPE", "StartPagePrinter", "WritePrinter N",
-// "EndPagePrinter", "EndDocPrinter", "AbortPrinter", "ClosePrinter") and answer as the script says.
+// "EnumJobsA", "GetPrinterDriverA LEVEL[ size]", "StartDocPrinterA NAME DATATYPE",
+// "StartPagePrinter", "WritePrinter N", "EndPagePrinter", "EndDocPrinter", "AbortPrinter",
+// "ClosePrinter") and answer as the script says.
 struct FakeWinspool {
   // The error of the default printer's size query; ERROR_INSUFFICIENT_BUFFER finds "Zel".
   DWORD defaultPrinterError = ERROR_INSUFFICIENT_BUFFER;
@@ -18,6 +21,8 @@ struct FakeWinspool {
   DWORD jobs = 0;
   DWORD jobsArriving = 0;
   bool enumJobsFails = false;
+  // A GDI driver's.
+  DWORD driverAttributes = PRINTER_DRIVER_PACKAGE_AWARE;
   bool startDocFails = false;
   // Bytes the spooler leaves untaken from each write.
   DWORD writeShortBy = 0;

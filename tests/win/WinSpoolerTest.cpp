@@ -36,8 +36,9 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
   const Calls found = {"GetDefaultPrinterA", "GetDefaultPrinterA", "OpenPrinterA Zel"};
   // The queue is empty.
   const Calls opened = found + Calls{"EnumJobsA size"};
+  const Calls driver = {"GetPrinterDriverA 8 size", "GetPrinterDriverA 8"};
   const Calls started =
-      opened + Calls{"StartDocPrinterA Doc RAW", "StartPagePrinter", "WritePrinter 3"};
+      opened + driver + Calls{"StartDocPrinterA Doc RAW", "StartPagePrinter", "WritePrinter 3"};
   const Calls sent =
       started + Calls{"WritePrinter 2", "EndPagePrinter", "EndDocPrinter", "ClosePrinter"};
   // Local printers and connections, names only, with no buffer.
@@ -45,6 +46,11 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
   const char* const kOpenFailed = "OpenPrinter Failed!!!\r\nUnable to access printer";
   const Case cases[] = {
       {"sent", [](FakeWinspool&) {}, sent, PrintOutcome::Sent, "", ""},
+      {"an XPS driver", [](FakeWinspool& w) { w.driverAttributes |= PRINTER_DRIVER_XPS; },
+       opened + driver +
+           Calls{"StartDocPrinterA Doc XPS_PASS", "StartPagePrinter", "WritePrinter 3",
+                 "WritePrinter 2", "EndPagePrinter", "EndDocPrinter", "ClosePrinter"},
+       PrintOutcome::Sent, "", ""},
       {"one job queued", [](FakeWinspool& w) { w.jobs = 1; },
        found + Calls{"EnumJobsA size", "EnumJobsA", "ClosePrinter"}, PrintOutcome::Busy, "", ""},
       {"a job arrives between the queries",
@@ -85,15 +91,15 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
       {"open fails", [](FakeWinspool& w) { w.openFails = true; }, found, PrintOutcome::Failed,
        kOpenFailed, ""},
       {"the document cannot start", [](FakeWinspool& w) { w.startDocFails = true; },
-       opened + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
-       "handle"},
+       opened + driver + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"},
+       PrintOutcome::NotAccepted, "", "handle"},
       {"an error the system has no words for",
        [](FakeWinspool& w) {
          w.startDocFails = true;
          w.error = 0x20000001;
        },
-       opened + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
-       "Error 536870913."},
+       opened + driver + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"},
+       PrintOutcome::NotAccepted, "", "Error 536870913."},
       {"a short write", [](FakeWinspool& w) { w.writeShortBy = 1; },
        started + Calls{"AbortPrinter", "ClosePrinter"}, PrintOutcome::NotAccepted, "",
        "The spooler took only 2 of 3 bytes."},
