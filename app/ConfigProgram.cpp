@@ -4,11 +4,11 @@
 #include <QFile>
 #include <memory>
 
+#include "app/PaintingPause.h"
 #include "app/PictureFolder.h"
 #include "app/QtMessageBoxes.h"
 #include "app/frmConfigUtility.h"
 #include "platform/Platform.h"
-#include "platform/Sleeper.h"
 
 #ifdef Q_OS_WIN
 #include "platform/SystemSpooler.h"
@@ -39,7 +39,7 @@ int runConfigUtility(QApplication& application) {
 
   const std::unique_ptr<platform::Spooler> spooler = systemSpooler();
   QtMessageBoxes messageBoxes;
-  platform::ThreadSleeper sleeper;
+  PaintingPause sleeper;
   platform::Platform platform{*spooler, messageBoxes, sleeper};
   const PictureFolder pictures(QCoreApplication::applicationDirPath());
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/ScreenCatchUp.h"
 #include "app/ScreenRatio.h"
 #include "app/WaitNotice.h"
 #include "app/WindowFrame.h"
@@ -96,8 +97,12 @@ QString plainCaption(QString caption) {
   return caption.remove('&');
 }
 
+// Where Verdana is missing (most Linux systems, Wine), DejaVu Sans stands in, as fontconfig
+// would choose on Linux: a wide sans serif like Verdana, so the texts still fit their boxes.
+// Without it Wine would fall back to a serif face.
 QFont verdana(qreal pointSize) {
-  QFont font(QStringLiteral("Verdana"));
+  QFont font;
+  font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(pointSize);
   return font;
 }
@@ -285,6 +290,7 @@ void frmConfigUtility::setBackgroundEnabled(bool enabled) {
 
 void frmConfigUtility::repaintNow() {
   repaint();
+  app::catchUpWithScreen(*this);
 }
 
 bool frmConfigUtility::eventFilter(QObject* watched, QEvent* event) {

@@ -4,9 +4,10 @@
 MRL770_PACKAGES=(
   cmake g++ make pkg-config clang-format
   googletest libgtest-dev libgmock-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client
   desktop-file-utils appstream man-db groff-base dpkg-dev file strace xvfb x11-utils
+  xdotool imagemagick openbox
 )
 
 install_missing_packages() {
