@@ -4,6 +4,7 @@
 #include <QFile>
 #include <memory>
 
+#include "app/LightLook.h"
 #include "app/PaintingPause.h"
 #include "app/PictureFolder.h"
 #include "app/QtMessageBoxes.h"
@@ -36,6 +37,7 @@ std::unique_ptr<platform::Spooler> systemSpooler() {
 int runConfigUtility(QApplication& application) {
   // The configuration window decides when the program ends, through its quit prompt.
   QApplication::setQuitOnLastWindowClosed(false);
+  useLightLook();
 
   const std::unique_ptr<platform::Spooler> spooler = systemSpooler();
   QtMessageBoxes messageBoxes;

@@ -7,7 +7,7 @@ MRL770_PACKAGES=(
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client
   desktop-file-utils appstream man-db groff-base dpkg-dev file strace xvfb x11-utils
-  xdotool imagemagick openbox
+  xdotool imagemagick openbox qt6-gtk-platformtheme
 )
 
 install_missing_packages() {

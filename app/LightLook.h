@@ -1,0 +1,9 @@
+#pragma once
+
+namespace app {
+
+// Gives every control of the program, message boxes and drop-down lists included, the light
+// palette its artwork is drawn for, whatever the desktop's theme.
+void useLightLook();
+
+}  // namespace app
