@@ -33,7 +33,6 @@ constexpr RoleColours kLight[] = {
     {QPalette::Link, 0xff0000ff, 0xff0000ff},
     {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
     {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
-    {QPalette::NoRole, 0xff000000, 0xff000000},
     {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
     {QPalette::ToolTipText, 0xff000000, 0xff000000},
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
