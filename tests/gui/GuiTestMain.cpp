@@ -10,7 +10,12 @@ namespace {
 // the environment.
 class GuiApplication : public testing::Environment {
  public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void SetUp() override {
+    // The tests are written for Qt's offscreen platform. It is named here too, not only by the
+    // environment ctest gives: Wine does not pass QT_ variables on to the programs it runs.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
   void TearDown() override { app_.reset(); }
 
  private:
