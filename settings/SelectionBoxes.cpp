@@ -1,5 +1,7 @@
 #include "settings/SelectionBoxes.h"
 
+#include "settings/SelectionRules.h"
+
 namespace settings {
 
 namespace {
@@ -16,10 +18,7 @@ constexpr std::array<Box, kBoxCount> kInitializationOrder = {
     Box::SkipOverPerf, Box::Friction,       Box::CopyMode,
 };
 
-constexpr Selection kIbm = 0;
-constexpr Selection kLq = 0;
-constexpr Selection kParallel = 0;
-constexpr Selection kAutoShare = 2;
+constexpr std::size_t kIbmEntry = 0;
 
 }  // namespace
 
@@ -45,39 +44,21 @@ void SelectionBoxes::IntializeSelectionBoxes() {
 }
 
 void SelectionBoxes::runRule(Box box) {
-  switch (box) {
-    case Box::Emulation:
-      emulationRule();
-      break;
-    case Box::FontType:
-      fontTypeRule();
-      break;
-    case Box::Interface:
-      interfaceRule();
-      break;
-    default:
-      break;
+  const SelectionRule* rule = ruleOf(box);
+  if (!rule) return;
+  const Selection chosen = selection(box);
+  const std::size_t entry =
+      chosen == kNoSelection ? rule->whenNothingChosen : static_cast<std::size_t>(chosen);
+  for (const Consequence& consequence : rule->consequences) {
+    if (!consequence.listFor.empty()) {
+      rebuild(consequence.box, *consequence.listFor[entry]);
+      setSelection(consequence.box, 0);
+    }
+    if (!consequence.enabledFor.empty()) setEnabled(consequence.box, consequence.enabledFor[entry]);
   }
-}
-
-void SelectionBoxes::emulationRule() {
-  const bool ibm = selection(Box::Emulation) == kIbm;
-  rebuild(Box::CharacterTable, ibm ? kCharacterTablesIbm : kCharacterTablesEscP);
-  setSelection(Box::CharacterTable, 0);
-  view_.showCaptionPicture(ibm ? Emulation::Ibm : Emulation::EscP);
-  setEnabled(Box::AutoCR, ibm);
-}
-
-void SelectionBoxes::fontTypeRule() {
-  const bool lq = selection(Box::FontType) == kLq;
-  setEnabled(Box::NLQFontType, lq);
-  rebuild(Box::Pitch, lq ? kPitchesLq : kPitchesDraft);
-  setSelection(Box::Pitch, 0);
-}
-
-void SelectionBoxes::interfaceRule() {
-  const Selection interface = selection(Box::Interface);
-  setEnabled(Box::StrobeEdge, interface == kAutoShare || interface == kParallel);
+  if (rule->picksCaptions) {
+    view_.showCaptionPicture(entry == kIbmEntry ? Emulation::Ibm : Emulation::EscP);
+  }
 }
 
 void SelectionBoxes::rebuild(Box box, const std::vector<std::string>& entries) {

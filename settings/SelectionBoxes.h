@@ -29,9 +29,6 @@ class SelectionBoxes {
 
  private:
   void runRule(Box box);
-  void emulationRule();
-  void fontTypeRule();
-  void interfaceRule();
   void rebuild(Box box, const std::vector<std::string>& entries);
   void setEnabled(Box box, bool enabled);
 
