@@ -23,24 +23,27 @@ void showOverUsableWindow(platform::Platform& platform, DownloadWindow& window,
 
 }  // namespace
 
-void DownloadSettings(const FlagWords& words, platform::Platform& platform,
-                      DownloadWindow& window) {
+printjob::PrintResult DownloadSettings(const FlagWords& words, platform::Platform& platform,
+                                       DownloadWindow& window) {
   const printjob::PrintResult result = printjob::RawPrintJob(
       platform, kSettingsDocumentName, {settingsCommand(words)}, printjob::BusyCheck::Required);
   switch (result.outcome) {
     case printjob::PrintOutcome::Busy:
       showOverUsableWindow(platform, window, messages::printerBusy());
-      return;
+      break;
     case printjob::PrintOutcome::NotAccepted:
       showOverUsableWindow(platform, window, messages::settingsNotAccepted(result.reason));
-      return;
+      break;
     case printjob::PrintOutcome::Sent:
       // Gives the printer time to store the settings before anything else is sent.
       platform.sleeper.sleepMs(kPauseAfterSettingsMs);
-      return;
+      break;
+    case printjob::PrintOutcome::NoPrinter:
+    case printjob::PrintOutcome::OpenFailed:
     case printjob::PrintOutcome::Failed:
-      return;
+      break;
   }
+  return result;
 }
 
 void applySettings(int button, platform::Platform& platform, DownloadWindow& window) {

@@ -16,7 +16,8 @@ namespace {
 
 constexpr settings::Selection kIbmEmulation = 0;
 
-void printPage(platform::Platform& platform, const char* documentName, const FeaturesPage& page) {
+printjob::PrintResult printPage(platform::Platform& platform, const char* documentName,
+                                const FeaturesPage& page) {
   // A busy printer queues the page like any other job. RawPrintJob has shown the no-printer
   // and open-failed messages itself.
   const printjob::PrintResult result = printjob::RawPrintJob(
@@ -24,16 +25,17 @@ void printPage(platform::Platform& platform, const char* documentName, const Fea
   if (result.outcome == printjob::PrintOutcome::NotAccepted) {
     messages::show(platform.messageBoxes, messages::pageNotAccepted(result.reason));
   }
+  return result;
 }
 
 }  // namespace
 
-void fncPrintPrinterFeaturesEsc(platform::Platform& platform) {
-  printPage(platform, kEscPDocumentName, escPFeaturesPage());
+printjob::PrintResult fncPrintPrinterFeaturesEsc(platform::Platform& platform) {
+  return printPage(platform, kEscPDocumentName, escPFeaturesPage());
 }
 
-void fncPrintPrinterFeaturesIBM(platform::Platform& platform) {
-  printPage(platform, kIbmDocumentName, ibmFeaturesPage());
+printjob::PrintResult fncPrintPrinterFeaturesIBM(platform::Platform& platform) {
+  return printPage(platform, kIbmDocumentName, ibmFeaturesPage());
 }
 
 const EmulationPage& pageForEmulation(settings::Selection emulation) {

@@ -2,6 +2,7 @@
 
 #include "features/FeaturesPages.h"
 #include "platform/Platform.h"
+#include "printjob/RawPrintJob.h"
 #include "settings/SelectionBoxes.h"
 
 namespace features {
@@ -9,16 +10,17 @@ namespace features {
 extern const char* const kEscPDocumentName;  // "MRL 770 FEATURS"
 extern const char* const kIbmDocumentName;   // "MRL 770 FEATURES"
 
-// Print the features page in one emulation as one spooler document, without the busy check.
-void fncPrintPrinterFeaturesEsc(platform::Platform& platform);
-void fncPrintPrinterFeaturesIBM(platform::Platform& platform);
+// Print the features page in one emulation as one spooler document, without the busy check, and
+// tell what became of the job.
+printjob::PrintResult fncPrintPrinterFeaturesEsc(platform::Platform& platform);
+printjob::PrintResult fncPrintPrinterFeaturesIBM(platform::Platform& platform);
 
 // The features page an emulation selection calls for: its document name, its bytes, and the
 // routine that prints it.
 struct EmulationPage {
   const char* documentName;
   FeaturesPage (*page)();
-  void (*print)(platform::Platform& platform);
+  printjob::PrintResult (*print)(platform::Platform& platform);
 };
 const EmulationPage& pageForEmulation(settings::Selection emulation);
 

@@ -42,6 +42,24 @@ class Printer {
   virtual int jobId() const { return 0; }
 };
 
+// Where a job the spooler accepted stands.
+enum class JobState {
+  Unknown,  // the spooler cannot tell, or no longer knows the job
+  Pending,
+  Held,
+  Processing,
+  Stopped,
+  Completed,
+  Cancelled,
+  Aborted,
+};
+
+struct JobStatus {
+  JobState state;
+  // The spooler's own words on the job, if it gives any.
+  std::string message;
+};
+
 // The operating system's print spooler.
 class Spooler {
  public:
@@ -50,6 +68,12 @@ class Spooler {
   virtual DefaultPrinter defaultPrinter() = 0;
   // Opens a printer by name with no defaults; null when it cannot be opened.
   virtual std::unique_ptr<Printer> open(const std::string& name) = 0;
+  // Why the last open() gave null, in the spooler's own words; empty when it gives none.
+  virtual std::string lastError() const { return ""; }
+  // The state of a job the spooler gave a number; Unknown where it cannot tell.
+  virtual JobStatus jobStatus(const std::string& /*queue*/, int /*jobId*/) {
+    return {JobState::Unknown, ""};
+  }
 };
 
 }  // namespace platform

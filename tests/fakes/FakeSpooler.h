@@ -15,6 +15,8 @@ class FakeSpooler : public platform::Spooler {
  public:
   platform::DefaultPrinter defaultPrinterResult{platform::DefaultPrinter::Status::Found, "MRL 770"};
   bool openFails = false;
+  // Why a failed open failed, as the spooler says it.
+  std::string openError;
   int jobsInQueue = 0;
   // The number each document is given; 0 for none.
   int jobId = 0;
@@ -39,6 +41,7 @@ class FakeSpooler : public platform::Spooler {
     if (openFails) return nullptr;
     return std::make_unique<FakePrinter>(*this);
   }
+  std::string lastError() const override { return openError; }
 
   // True when every open was matched by exactly one close.
   bool allClosed() const { return opened_ == closed_; }

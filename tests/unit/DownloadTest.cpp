@@ -90,11 +90,14 @@ TEST(RawPrintJob, CallsTheSpoolerInOrderAndClosesWhatItOpened) {
     PrintOutcome outcome;
     const char* message;
     std::string reason;
+    std::string queue = "MRL 770";
+    int jobId = 0;
   };
   const Calls opened = {"defaultPrinter", "open MRL 770", "queuedJobs"};
   const Calls sent = opened + kDocument;
   std::vector<Case> cases = {
-      {"sent", [](FakeSpooler&) {}, sent, PrintOutcome::Sent, "", ""},
+      {"sent", [](FakeSpooler& s) { s.jobId = 12; }, sent, PrintOutcome::Sent, "", "", "MRL 770",
+       12},
       {"busy", [](FakeSpooler& s) { s.jobsInQueue = 1; }, opened + Calls{"close"},
        PrintOutcome::Busy, "", ""},
       {"no printer",
@@ -102,31 +105,40 @@ TEST(RawPrintJob, CallsTheSpoolerInOrderAndClosesWhatItOpened) {
          s.defaultPrinterResult = {DefaultPrinter::Status::NoPrinter, ""};
        },
        {"defaultPrinter"},
-       PrintOutcome::Failed,
+       PrintOutcome::NoPrinter,
        "noPrinter",
+       "",
        ""},
       {"no default",
        [](FakeSpooler& s) {
          s.defaultPrinterResult = {DefaultPrinter::Status::NoDefault, ""};
        },
        {"defaultPrinter"},
-       PrintOutcome::Failed,
+       PrintOutcome::OpenFailed,
        "openFailed",
+       "",
        ""},
       {"unreachable",
        [](FakeSpooler& s) {
          s.defaultPrinterResult = {DefaultPrinter::Status::Unreachable, ""};
        },
        {"defaultPrinter"},
-       PrintOutcome::Failed,
+       PrintOutcome::OpenFailed,
        "openFailed",
+       "",
        ""},
+      // The spooler's words come without the control characters a server may put in them.
       {"open fails",
-       [](FakeSpooler& s) { s.openFails = true; },
+       [](FakeSpooler& s) {
+         s.openFails = true;
+         s.openError =
+             "\x1B]0;gone\a\r\nNo such \xC2\x9B"
+             "queue \xC3\xA9";
+       },
        {"defaultPrinter", "open MRL 770"},
-       PrintOutcome::Failed,
+       PrintOutcome::OpenFailed,
        "openFailed",
-       ""},
+       "]0;gone  No such queue \xC3\xA9"},
   };
   const auto upTo = [&sent](const std::string& step) {
     Calls calls;
@@ -143,7 +155,7 @@ TEST(RawPrintJob, CallsTheSpoolerInOrderAndClosesWhatItOpened) {
     const Calls upToThrow = upTo(step);
     const bool wasOpen = upToThrow.size() > 2;
     cases.push_back({"throw at " + step, [step](FakeSpooler& s) { s.throwAt = step; },
-                     wasOpen ? upToThrow + Calls{"close"} : upToThrow, PrintOutcome::Failed, "",
+                     wasOpen ? upToThrow + Calls{"close"} : upToThrow, PrintOutcome::Failed, "", "",
                      ""});
   }
   // A step the spooler does not take ends the document there; the caller gets its reason.
@@ -161,6 +173,8 @@ TEST(RawPrintJob, CallsTheSpoolerInOrderAndClosesWhatItOpened) {
         d.platform, "Doc", {std::string("\x1B\0", 2), "A"}, BusyCheck::Required);
     EXPECT_EQ(c.outcome, result.outcome);
     EXPECT_EQ(c.reason, result.reason);
+    EXPECT_EQ(c.queue, result.queue);
+    EXPECT_EQ(c.jobId, result.jobId);
     EXPECT_EQ(c.calls, d.spooler.calls);
     EXPECT_TRUE(d.spooler.allClosed());
     EXPECT_EQ(*c.message ? Calls{c.message} : Calls{}, d.window.calls);
