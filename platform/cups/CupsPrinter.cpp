@@ -37,8 +37,7 @@ bool CupsPrinter::fail() {
   // The first failure is the reason; what follows from it says nothing new.
   if (document_ == Document::Failed) return false;
   document_ = Document::Failed;
-  lastError_ = connection_ && connection_->gaveUp() ? "The scheduler did not answer in time."
-                                                    : cupsLastErrorString();
+  lastError_ = connection_ ? connection_->lastError() : cupsLastErrorString();
   return false;
 }
 
