@@ -109,8 +109,9 @@ std::unique_ptr<Printer> CupsSpooler::open(const std::string& name) {
 }
 
 JobStatus CupsSpooler::jobStatus(const std::string& queue, int jobId) {
+  if (jobId <= 0) return {JobState::Unknown, ""};
   const auto connection = CupsConnection::open();
-  if (!connection || jobId <= 0) return {JobState::Unknown, ""};
+  if (!connection) return {JobState::Unknown, ""};
   ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                printerUri(queue).c_str());
