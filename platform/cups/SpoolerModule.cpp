@@ -9,4 +9,9 @@ extern "C" platform::Spooler* mrl770_make_spooler() {
   return platform::makeSystemSpooler().release();
 }
 
+extern "C" const char* mrl770_spooler_build() {
+  return MRL770_BUILD_IDENTITY;
+}
+
 static_assert(std::is_same_v<decltype(&mrl770_make_spooler), platform::SpoolerModuleEntry>);
+static_assert(std::is_same_v<decltype(&mrl770_spooler_build), platform::SpoolerModuleBuild>);
