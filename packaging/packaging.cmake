@@ -1,5 +1,5 @@
-# Install rules and the Debian package (cpack -G DEB). Every destination is relative to the
-# prefix, so that DESTDIR and cpack can stage the tree anywhere.
+# Install rules. Every destination is relative to the prefix, so that DESTDIR (and the Debian
+# package's build, debian/) can stage the tree anywhere.
 include(GNUInstallDirs)
 
 set(MRL770_HOMEPAGE "https://example.org/mrl770-config" CACHE STRING
@@ -51,24 +51,3 @@ if(TARGET mrl770-settings)
   install(TARGETS mrl770-settings RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES cli/mrl770-settings.1 DESTINATION ${MRL770_MAN1_DIR})
 endif()
-
-set(CPACK_PACKAGE_NAME mrl770-config)
-set(CPACK_PACKAGE_VENDOR "The mrl770-config developers")
-set(CPACK_PACKAGE_CONTACT "mrl770-config developers <mrl770-config@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "set the permanent settings of the Zel MRL 770 dot-matrix printer")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A window, mrl770-config, and a command-line program, mrl770-settings, that set the 21
-permanent settings of the Zel MRL 770, a 9-pin, 80-column dot-matrix printer, and print
-its features page in ESC/P or IBM emulation. They send raw jobs through CUPS to a queue
-that passes raw data through.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MRL770_HOMEPAGE})
-# The libraries come from dpkg-shlibdeps; Qt's platform plugins, without which no window
-# opens, are loaded at run time and so are named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-include(CPack)
