@@ -71,7 +71,7 @@ const platform::ByteString& header() {
 }
 
 std::string hexByte(std::int16_t value) {
-  return hexBytes(platform::ByteString(1, static_cast<char>(value)));
+  return platform::hexBytes(platform::ByteString(1, static_cast<char>(value)));
 }
 
 // "byte 12 (flag word 9) is 17" or "bytes 10-11 (flag words 7-8) are 0A 20": where the box's
@@ -105,8 +105,8 @@ void checkFrame(const platform::ByteString& command) {
   for (std::size_t i = 0; i < header().size(); ++i) {
     if (command[i] != header()[i]) {
       throw Failure(kBadInput, "byte " + std::to_string(i) + " is " +
-                                   hexBytes(command.substr(i, 1)) + ": a settings command begins " +
-                                   hexBytes(header()));
+                                   platform::hexBytes(command.substr(i, 1)) +
+                                   ": a settings command begins " + platform::hexBytes(header()));
     }
   }
 }

@@ -19,7 +19,7 @@ int encodeCommand(const Arguments& arguments, Outside& outside) {
   if (arguments.has("--raw")) {
     outside.out << command;
   } else {
-    outside.out << hexBytes(command) << '\n';
+    outside.out << platform::hexBytes(command) << '\n';
   }
   return kDone;
 }

@@ -87,16 +87,6 @@ std::string terminalLines(const std::string& text) {
   return out;
 }
 
-std::string hexBytes(const platform::ByteString& bytes) {
-  std::string out;
-  char pair[4];
-  for (unsigned char b : bytes) {
-    std::snprintf(pair, sizeof pair, out.empty() ? "%02X" : " %02X", b);
-    out += pair;
-  }
-  return out;
-}
-
 bool looksLikeHex(const std::string& text) {
   for (char c : text) {
     if (!isHexDigit(c) && !isBlank(c)) return false;

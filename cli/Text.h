@@ -19,8 +19,6 @@ std::string joined(const std::vector<std::string>& parts, const std::string& sep
 // A message box's text as terminal lines: CR LF becomes a line break.
 std::string terminalLines(const std::string& text);
 
-// Upper-case hex pairs separated by single blanks, as the printer's manual writes bytes.
-std::string hexBytes(const platform::ByteString& bytes);
 // True when the text holds nothing but hex digits and blanks.
 bool looksLikeHex(const std::string& text);
 // Hex digits in pairs, blanks anywhere between pairs or none; throws Failure otherwise.

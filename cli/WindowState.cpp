@@ -12,17 +12,9 @@ namespace cli {
 
 namespace {
 
-// Nothing to draw and no caption picture to load.
-class NoWindow : public settings::SettingsView {
- public:
-  void showCaptionPicture(settings::Emulation) override {}
-  void hideWaitNotice() override {}
-  void boxChanged(settings::Box) override {}
-};
-
 // Copied for each state: running IntializeSelectionBoxes every time costs more.
 const settings::SelectionBoxes& startUpState() {
-  static NoWindow window;
+  static settings::NoView window;
   static const settings::SelectionBoxes boxes = [] {
     settings::SelectionBoxes initialized(window);
     initialized.IntializeSelectionBoxes();
