@@ -28,7 +28,7 @@ WindowState settingsToApply(const Arguments& arguments) {
       throw Failure(kUsageError, "give NAME=VALUE settings or --from FILE, not both");
     }
     // Checked as decode checks it; the command sent is then the very bytes of the file.
-    return decodeCommand(commandFromText(readFile(*file)));
+    return decodeSettings(commandFromText(readFile(*file)));
   }
   std::vector<Assignment> assignments;
   for (const std::string& operand : arguments.operands) {

@@ -4,21 +4,9 @@
 
 #include "cli/BoxNames.h"
 #include "cli/Failure.h"
-#include "cli/Rules.h"
 #include "cli/Text.h"
 
 namespace cli {
-
-namespace {
-
-// "while FontType is "LQ "" for a box whose list a rule rebuilds, else nothing.
-std::string listDependsOn(const WindowState& state, settings::Box box) {
-  const Rule* rule = ruleGoverning(box);
-  if (!rule) return "";
-  return " while " + boxName(rule->governing) + " is " + quoted(state.chosenText(rule->governing));
-}
-
-}  // namespace
 
 Assignment parseAssignment(const std::string& text) {
   const auto equals = text.find('=');
@@ -46,7 +34,7 @@ WindowState applyAssignments(std::vector<Assignment> assignments) {
     }
     if (!state.choose(assignment.box, assignment.value)) {
       throw Failure(kBadInput, boxName(assignment.box) + " has no entry " +
-                                   quoted(assignment.value) + listDependsOn(state, assignment.box) +
+                                   quoted(assignment.value) + state.listCondition(assignment.box) +
                                    "; its entries are " + state.entriesNow(assignment.box));
     }
   }

@@ -7,7 +7,6 @@
 
 #include "cli/BoxNames.h"
 #include "cli/Failure.h"
-#include "cli/Rules.h"
 #include "cli/Text.h"
 #include "download/mdlFlagSettings.h"
 
@@ -139,7 +138,7 @@ settings::Selection entryOf(Box box, const FlagWords& words) {
 
 }  // namespace
 
-WindowState decodeCommand(const platform::ByteString& command) {
+WindowState decodeSettings(const platform::ByteString& command) {
   checkFrame(command);
   FlagWords words{};
   for (std::size_t w = 0; w < kWordCount; ++w) {
@@ -156,15 +155,11 @@ WindowState decodeCommand(const platform::ByteString& command) {
     const settings::Selection entry = entryOf(box, words);
     if (!state.choose(box, entry)) {
       // Only a list that a rule rebuilt can be shorter than the catalogue's.
-      const Rule* rule = ruleGoverning(box);
       const std::string& text =
           settings::boxDefinition(box).entries[static_cast<std::size_t>(entry)];
-      const std::string governor = rule ? " while " + boxName(rule->governing) + " is " +
-                                              quoted(state.chosenText(rule->governing))
-                                        : "";
       throw Failure(kBadInput, whereBoxIs(box, words) + ": " + boxName(box) + " " + quoted(text) +
-                                   " is not offered" + governor + "; " + boxName(box) +
-                                   " then holds " + state.entriesNow(box));
+                                   " is not offered" + state.listCondition(box) + "; " +
+                                   boxName(box) + " then holds " + state.entriesNow(box));
     }
   }
   return state;

@@ -19,7 +19,7 @@ int decodeCommand(const Arguments& arguments, Outside& outside) {
     // Hex in the arguments, however it is split among them.
     text = joined(arguments.operands, " ");
   }
-  const WindowState state = decodeCommand(commandFromText(text));
+  const WindowState state = decodeSettings(commandFromText(text));
 
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {

@@ -1,11 +1,11 @@
 #include "cli/WindowState.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
-#include "cli/Rules.h"
+#include "cli/BoxNames.h"
 #include "cli/Text.h"
+#include "settings/SelectionRules.h"
 #include "settings/SettingsView.h"
 
 namespace cli {
@@ -65,14 +65,16 @@ std::string WindowState::entriesNow(settings::Box box) const {
   return joined(listed, ", ");
 }
 
+std::string WindowState::listCondition(settings::Box box) const {
+  const settings::Consequence* consequence = settings::consequenceFor(box);
+  if (!consequence || consequence->listFor.empty()) return "";
+  const settings::Box governing = settings::ruleGoverning(box)->governing;
+  return " while " + boxName(governing) + " is " + quoted(chosenText(governing));
+}
+
 bool setEarlier(settings::Box a, settings::Box b) {
-  static const auto governs = [] {
-    std::array<bool, settings::kBoxCount> found{};
-    for (const Rule& rule : rules()) found[settings::index(rule.governing)] = true;
-    return found;
-  }();
-  const bool aGoverns = governs[settings::index(a)];
-  const bool bGoverns = governs[settings::index(b)];
+  const bool aGoverns = settings::ruleOf(a) != nullptr;
+  const bool bGoverns = settings::ruleOf(b) != nullptr;
   if (aGoverns != bGoverns) return aGoverns;
   return settings::index(a) < settings::index(b);
 }

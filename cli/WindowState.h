@@ -22,6 +22,8 @@ class WindowState {
   const std::string& chosenText(settings::Box box) const;
   // The entries the box holds now, as "0 \"Enabled\", 1 \"Disabled\"".
   std::string entriesNow(settings::Box box) const;
+  // " while FontType is \"LQ \"" for a box whose list a rule rebuilds; else empty.
+  std::string listCondition(settings::Box box) const;
 
  private:
   settings::SelectionBoxes boxes_;

@@ -137,7 +137,7 @@ TEST(RoundTrip, AssignmentsGiveTheSelectionsAndDecodeGivesThemBack) {
     ASSERT_EQ(s, assigned) << shown(s);
     const platform::ByteString command =
         mdlFlagSettings::settingsCommand(mdlFlagSettings::fncGetFlagWords(s));
-    ASSERT_EQ(s, cli::decodeCommand(command).boxes().selections()) << shown(s);
+    ASSERT_EQ(s, cli::decodeSettings(command).boxes().selections()) << shown(s);
   }
 }
 
@@ -163,7 +163,7 @@ TEST(RoundTrip, DecodeAcceptsOnlyWhatEncodesBackToTheSameBytes) {
   std::size_t accepted = 0;
   for (const platform::ByteString& command : commands) {
     try {
-      const Selections s = cli::decodeCommand(command).boxes().selections();
+      const Selections s = cli::decodeSettings(command).boxes().selections();
       ++accepted;
       ASSERT_EQ(command, mdlFlagSettings::settingsCommand(mdlFlagSettings::fncGetFlagWords(s)));
     } catch (const cli::Failure& failure) {
