@@ -8,6 +8,16 @@
 
 namespace cli {
 
+void chooseValue(WindowState& state, settings::Box box, const std::string& value) {
+  const WindowState::Choice choice = state.choose(box, value);
+  if (choice == WindowState::Choice::Chosen) return;
+  const std::string what = choice == WindowState::Choice::NoEntry
+                               ? " has no entry "
+                               : " has more than one entry that begins ";
+  throw Failure(kBadInput, boxName(box) + what + quoted(value) + state.listCondition(box) +
+                               "; its entries are " + state.entriesNow(box));
+}
+
 Assignment parseAssignment(const std::string& text) {
   const auto equals = text.find('=');
   if (equals == std::string::npos) {
@@ -32,11 +42,7 @@ WindowState applyAssignments(std::vector<Assignment> assignments) {
     if (i > 0 && assignments[i - 1].box == assignment.box) {
       throw Failure(kBadInput, boxName(assignment.box) + " is given more than once");
     }
-    if (!state.choose(assignment.box, assignment.value)) {
-      throw Failure(kBadInput, boxName(assignment.box) + " has no entry " +
-                                   quoted(assignment.value) + state.listCondition(assignment.box) +
-                                   "; its entries are " + state.entriesNow(assignment.box));
-    }
+    chooseValue(state, assignment.box, assignment.value);
   }
   return state;
 }

@@ -1,5 +1,7 @@
 #include "cli/BoxNames.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <vector>
 
@@ -11,16 +13,35 @@ namespace {
 
 constexpr const char* kControlPrefix = "cmb";
 
+// Lower case, without blanks or dashes.
+std::string nameKey(const std::string& name) {
+  std::string key;
+  for (char c : name) {
+    if (c != '-' && !std::isspace(static_cast<unsigned char>(c))) {
+      key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+  }
+  return key;
+}
+
 }  // namespace
 
 std::string boxName(settings::Box box) {
   return settings::boxDefinition(box).name + std::strlen(kControlPrefix);
 }
 
+std::string boxCaption(settings::Box box) {
+  std::string caption = settings::boxDefinition(box).caption;
+  caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+  return caption;
+}
+
 std::optional<settings::Box> boxNamed(const std::string& name) {
+  const std::string key = nameKey(name);
+  if (key.empty()) return std::nullopt;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const auto box = static_cast<settings::Box>(i);
-    if (sameText(settings::boxDefinition(box).name + std::strlen(kControlPrefix), name)) return box;
+    if (key == nameKey(boxName(box)) || key == nameKey(boxCaption(box))) return box;
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "cli/Assignments.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Send.h"
@@ -28,10 +29,7 @@ void writePage(const std::string& path, const platform::ByteString& bytes, Outsi
 int featuresCommand(const Arguments& arguments, Outside& outside) {
   WindowState state;
   const std::string emulation = arguments.value("--emulation").value_or("ESC/P");
-  if (!state.choose(settings::Box::Emulation, emulation)) {
-    throw Failure(kBadInput, "no emulation " + quoted(emulation) + "; the emulations are " +
-                                 state.entriesNow(settings::Box::Emulation));
-  }
+  chooseValue(state, settings::Box::Emulation, emulation);
   const features::EmulationPage& page =
       features::pageForEmulation(state.boxes().selection(settings::Box::Emulation));
 

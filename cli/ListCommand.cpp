@@ -56,7 +56,7 @@ std::vector<std::string> governedNames(Box box) {
 std::string numbered(const std::vector<std::string>& entries) {
   std::vector<std::string> listed;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    listed.push_back(std::to_string(i) + " " + quoted(entries[i]));
+    listed.push_back("#" + std::to_string(i) + " " + quoted(entries[i]));
   }
   return joined(listed, ", ");
 }
@@ -64,14 +64,16 @@ std::string numbered(const std::vector<std::string>& entries) {
 void listText(Box box, std::ostream& out) {
   const settings::BoxDefinition& definition = settings::boxDefinition(box);
   const char key = settings::accessKey(definition);
-  out << boxName(box) << ": " << (key ? std::string("access key ") + key : "no access key");
+  out << boxName(box);
+  if (!boxCaption(box).empty()) out << " (" << boxCaption(box) << ")";
+  out << ": " << (key ? std::string("access key ") + key : "no access key");
   const std::vector<std::string> governs = governedNames(box);
   if (!governs.empty()) out << "; its rule sets " << joined(governs, ", ");
   const bool isGoverned = settings::consequenceFor(box) != nullptr;
   if (isGoverned) out << "; set by the " << boxName(governed(box).governing) << " rule";
   out << '\n';
   for (std::size_t i = 0; i < definition.entries.size(); ++i) {
-    out << "  " << i << ' ' << quoted(definition.entries[i]);
+    out << "  #" << i << ' ' << quoted(definition.entries[i]);
     if (static_cast<settings::Selection>(i) == definition.defaultIndex) out << " (default)";
     out << '\n';
   }
@@ -110,7 +112,9 @@ std::string listJson(Box box) {
       disabled.push_back("{" + governing + ": " + jsonString(entry) + "}");
     }
   }
+  const std::string caption = boxCaption(box);
   return "{\"name\": " + jsonString(boxName(box)) +
+         ", \"caption\": " + (caption.empty() ? "null" : jsonString(caption)) +
          ", \"entries\": " + jsonList(definition.entries) +
          ", \"default\": " + std::to_string(definition.defaultIndex) +
          ", \"accessKey\": " + (key ? jsonString(std::string(1, key)) : "null") +

@@ -41,8 +41,9 @@ const std::vector<Command>& commands() {
        "Usage: mrl770-settings encode [NAME=VALUE ...] [--raw]\n"
        "\n"
        "Prints the 15-byte settings command as hex bytes; --raw writes the bytes themselves.\n"
-       "NAME is a box (see mrl770-settings list), VALUE an entry text or index. Boxes not\n"
-       "named keep their defaults; FontType, Emulation and Interface are set first.\n",
+       "NAME is a box's name or caption (see mrl770-settings list); VALUE an entry's text, its\n"
+       "first word when no other entry shares it (PageLength=6), or #N, the entry at index N.\n"
+       "Boxes not named keep their defaults; FontType, Emulation and Interface are set first.\n",
        {{"--raw", false}},
        true,
        encodeCommand},
