@@ -41,8 +41,8 @@ WindowState settingsToApply(const Arguments& arguments) {
 
 int applyCommand(const Arguments& arguments, Outside& outside) {
   mdlFlagSettings::NoWindow window(settingsToApply(arguments).boxes());
-  return sendDocument(arguments, outside, [&window](platform::Platform& platform) {
-    mdlFlagSettings::DownloadSettings(
+  return submitJob(arguments, outside, [&window](platform::Platform& platform) {
+    return mdlFlagSettings::DownloadSettings(
         mdlFlagSettings::fncGetFlagWords(window.selectionBoxes().selections()), platform, window);
   });
 }

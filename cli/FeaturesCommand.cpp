@@ -34,16 +34,18 @@ int featuresCommand(const Arguments& arguments, Outside& outside) {
       features::pageForEmulation(state.boxes().selection(settings::Box::Emulation));
 
   if (const auto path = arguments.value("--out")) {
-    if (arguments.has("--printer") || arguments.has("--server")) {
-      throw Failure(kUsageError,
-                    "--out writes the page instead of printing it; it takes no "
-                    "--printer or --server");
+    for (const KnownOption& option : printOptions()) {
+      if (arguments.has(option.name)) {
+        throw Failure(kUsageError, std::string("--out writes the page instead of printing it; "
+                                               "it takes no ") +
+                                       option.name);
+      }
     }
     const features::FeaturesPage bytes = page.page();
     writePage(*path, bytes.title + bytes.body, outside);
     return kDone;
   }
-  return sendDocument(arguments, outside, page.print);
+  return submitJob(arguments, outside, page.print);
 }
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Send.h"
 
 namespace cli {
 
@@ -13,7 +14,7 @@ constexpr const char* kProgram = "mrl770-settings";
 
 struct Command {
   const char* name;
-  const char* help;
+  std::string help;
   std::vector<KnownOption> options;
   bool takesOperands;
   int (*run)(const Arguments& arguments, Outside& outside);
@@ -33,7 +34,21 @@ const char* const kProgramHelp =
     "\n"
     "mrl770-settings COMMAND --help tells more; mrl770-settings --version gives the version.\n"
     "Exit status: 0 done, 1 usage error, 2 bad name, value or command bytes,\n"
-    "3 printer busy (nothing sent), 4 no printer, cannot open, or not accepted.\n";
+    "3 printer busy (nothing sent), 4 no printer, cannot open, or not accepted,\n"
+    "5 standard output or the --out file cannot be written, 6 --wait: the job was\n"
+    "cancelled or aborted or the spooler lost it, 7 --wait: the time ran out.\n";
+
+const char* const kPrintHelp =
+    "-d QUEUE (--printer) prints to QUEUE instead of the default printer; -h SERVER\n"
+    "(--server HOST[:PORT]|SOCKET) uses that scheduler. A job sent is shown as QUEUE-ID,\n"
+    "as cancel and lpstat take it; --json shows an object with the queue, job and outcome.\n"
+    "--wait follows the job until it ends, at most --timeout SECONDS (60 unless told);\n"
+    "only a completed job ends with status 0.\n";
+
+std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own) {
+  own.insert(own.end(), printOptions().begin(), printOptions().end());
+  return own;
+}
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -51,29 +66,29 @@ const std::vector<Command>& commands() {
        "Usage: mrl770-settings decode [HEX ...] [--json]\n"
        "\n"
        "Shows the settings of one command, one NAME: Entry line per box, or one JSON object.\n"
-       "The command is read from the arguments as hex, or from stdin as hex or raw bytes.\n",
+       "The command is read from the arguments as hex, or from stdin (no argument, or -) as\n"
+       "hex or raw bytes.\n",
        {{"--json", false}},
        true,
        decodeCommand},
       {"apply",
-       "Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE] [--printer QUEUE]\n"
-       "                             [--server HOST[:PORT]|SOCKET]\n"
-       "\n"
-       "Sends the settings command as one job to the default printer or to QUEUE, on the\n"
-       "local scheduler or SERVER. Refuses a printer whose queue is not empty. --from sends a\n"
-       "command saved by encode (raw or hex) after checking it as decode does.\n",
-       {{"--from", true}, {"--printer", true}, {"--server", true}},
-       true,
-       applyCommand},
+       std::string("Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE|-] [-d QUEUE]\n"
+                   "                             [-h SERVER] [--json] [--wait [--timeout S]]\n"
+                   "\n"
+                   "Sends the settings command as one job. Refuses a printer whose queue is not\n"
+                   "empty. --from sends a command saved by encode (raw or hex; - for stdin) after\n"
+                   "checking it as decode does.\n") +
+           kPrintHelp,
+       withPrintOptions({{"--from", true}}), true, applyCommand},
       {"features",
-       "Usage: mrl770-settings features [--emulation IBM|ESC/P] [--printer QUEUE]\n"
-       "                                [--server HOST[:PORT]|SOCKET] [--out FILE|-]\n"
-       "\n"
-       "Prints the features page in the emulation (ESC/P unless told) to the default printer\n"
-       "or QUEUE. --out writes the page's bytes to FILE, or to stdout for -, instead.\n",
-       {{"--emulation", true}, {"--printer", true}, {"--server", true}, {"--out", true}},
-       false,
-       featuresCommand},
+       std::string(
+           "Usage: mrl770-settings features [--emulation IBM|ESC/P] [-d QUEUE] [-h SERVER]\n"
+           "                                [--json] [--wait [--timeout S]] | --out FILE|-\n"
+           "\n"
+           "Prints the features page in the emulation (ESC/P unless told). --out writes\n"
+           "the page's bytes to FILE, or to stdout for -, instead.\n") +
+           kPrintHelp,
+       withPrintOptions({{"--emulation", true}, {"--out", true}}), false, featuresCommand},
       {"list",
        "Usage: mrl770-settings list [--json]\n"
        "\n"
