@@ -167,7 +167,7 @@ WindowState decodeSettings(const platform::ByteString& command) {
 
 platform::ByteString commandFromText(const std::string& text) {
   // A raw command begins with ESC, which hex text never holds.
-  return looksLikeHex(text) ? parseHex(text) : text;
+  return !text.empty() && text[0] == header()[0] ? text : parseHex(text);
 }
 
 }  // namespace cli

@@ -1,4 +1,3 @@
-#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -7,14 +6,16 @@
 #include "cli/Commands.h"
 #include "cli/Decode.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Text.h"
 
 namespace cli {
 
 int decodeCommand(const Arguments& arguments, Outside& outside) {
   std::string text;
-  if (arguments.operands.empty()) {
-    text.assign(std::istreambuf_iterator<char>(outside.in), std::istreambuf_iterator<char>());
+  const std::vector<std::string>& operands = arguments.operands;
+  if (operands.empty() || operands == std::vector<std::string>{"-"}) {
+    text = readCommandInput(outside.in);
   } else {
     // Hex in the arguments, however it is split among them.
     text = joined(arguments.operands, " ");

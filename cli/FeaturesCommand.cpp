@@ -1,9 +1,9 @@
-#include <fstream>
 #include <ostream>
 
 #include "cli/Assignments.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Send.h"
 #include "cli/Text.h"
 #include "cli/WindowState.h"
@@ -15,13 +15,11 @@ namespace {
 
 void writePage(const std::string& path, const platform::ByteString& bytes, Outside& outside) {
   if (path == "-") {
+    refuseTerminal(outside);
     outside.out << bytes;
     return;
   }
-  std::ofstream file(path, std::ios::binary);
-  file << bytes;
-  file.close();
-  if (!file) throw Failure(kNotSent, "cannot write the page to " + quoted(path));
+  replaceFile(path, bytes);
 }
 
 }  // namespace

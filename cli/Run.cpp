@@ -1,5 +1,7 @@
 #include "cli/Run.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 #include "cli/Commands.h"
@@ -141,7 +143,15 @@ int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
 
 int run(const std::vector<std::string>& arguments, Outside& outside) {
   try {
-    return runCommand(arguments, outside);
+    errno = 0;
+    const int status = runCommand(arguments, outside);
+    // A full disk or a closed descriptor may show only now, when the last bytes go.
+    outside.out.flush();
+    if (!outside.out) {
+      throw Failure(kCannotWrite, std::string("cannot write standard output: ") +
+                                      (errno != 0 ? std::strerror(errno) : "the stream failed"));
+    }
+    return status;
   } catch (const Failure& failure) {
     outside.err << kProgram << ": " << failure.what() << '\n';
     return failure.status();
