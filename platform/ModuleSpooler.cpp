@@ -36,6 +36,13 @@ class ModuleSpooler : public Spooler {
     return spooler ? spooler->open(name) : nullptr;
   }
 
+  std::string lastError() const override { return spooler_ ? spooler_->lastError() : ""; }
+
+  JobStatus jobStatus(const std::string& queue, int jobId) override {
+    Spooler* spooler = loaded();
+    return spooler ? spooler->jobStatus(queue, jobId) : JobStatus{JobState::Unknown, ""};
+  }
+
  private:
   Spooler* loaded() {
     if (!spooler_) spooler_.reset(load(modulePath_));

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 
 namespace platform::cups {
 
@@ -26,13 +27,23 @@ std::string percentEncoded(const std::string& text) {
 
 }  // namespace
 
-std::unique_ptr<CupsConnection> CupsConnection::open() {
+std::unique_ptr<CupsConnection> CupsConnection::open(std::string* whyNot) {
   // cupsServer() also sets the port when the server is given as host:port, so it comes first.
   const char* server = cupsServer();
   const int port = ippPort();
-  http_t* http = httpConnect2(server, port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              kConnectTimeoutMs, nullptr);
-  if (!http) return nullptr;
+  // Created unconnected, so that the reason a connect fails can be read before the handle goes.
+  http_t* http = httpConnect2(server, port, nullptr, AF_UNSPEC, cupsEncryption(), 1, 0, nullptr);
+  if (!http) {
+    // The server's name could not be looked up; libcups keeps the resolver's words.
+    if (whyNot) *whyNot = cupsLastErrorString();
+    return nullptr;
+  }
+  if (httpReconnect2(http, kConnectTimeoutMs, nullptr) != 0) {
+    // libcups has no words of its own for a failed connect; the system's are what lp shows.
+    if (whyNot) *whyNot = std::strerror(httpError(http));
+    httpClose(http);
+    return nullptr;
+  }
   return std::unique_ptr<CupsConnection>(new CupsConnection(http));
 }
 
@@ -42,6 +53,10 @@ CupsConnection::CupsConnection(http_t* http) : http_(http) {
 
 CupsConnection::~CupsConnection() {
   httpClose(http_);
+}
+
+std::string CupsConnection::lastError() const {
+  return gaveUp_ ? "The scheduler did not answer in time." : cupsLastErrorString();
 }
 
 int CupsConnection::giveUp(http_t*, void* connection) {

@@ -13,8 +13,8 @@ namespace platform::cups {
 // meanwhile.
 class CupsConnection {
  public:
-  // Null when the scheduler cannot be reached.
-  static std::unique_ptr<CupsConnection> open();
+  // Null when the scheduler cannot be reached; whyNot, if given, then holds the system's reason.
+  static std::unique_ptr<CupsConnection> open(std::string* whyNot = nullptr);
   ~CupsConnection();
   CupsConnection(const CupsConnection&) = delete;
   CupsConnection& operator=(const CupsConnection&) = delete;
@@ -23,6 +23,9 @@ class CupsConnection {
   // True once a call has given up waiting; the scheduler is then taken as gone and later calls
   // are not tried, so a frozen scheduler costs one timeout, not one for each call.
   bool gaveUp() const { return gaveUp_; }
+  // Why the last call on the connection failed: libcups's words, or ours when it gave up
+  // waiting.
+  std::string lastError() const;
 
  private:
   explicit CupsConnection(http_t* http);

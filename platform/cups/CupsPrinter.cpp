@@ -34,11 +34,14 @@ int CupsPrinter::queuedJobs() {
 }
 
 bool CupsPrinter::fail() {
+  return fail(connection_ ? connection_->lastError() : cupsLastErrorString());
+}
+
+bool CupsPrinter::fail(std::string reason) {
   // The first failure is the reason; what follows from it says nothing new.
   if (document_ == Document::Failed) return false;
   document_ = Document::Failed;
-  lastError_ = connection_ && connection_->gaveUp() ? "The scheduler did not answer in time."
-                                                    : cupsLastErrorString();
+  lastError_ = std::move(reason);
   return false;
 }
 
@@ -57,10 +60,15 @@ bool CupsPrinter::startDoc(const std::string& documentName) {
   ipp_t* request = newRequest(IPP_OP_CREATE_JOB);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, documentName.c_str());
   ipp_t* response = cupsDoRequest(connection_->http(), request, resource_.c_str());
+  const bool created = succeeded(response);
   ipp_attribute_t* jobId = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER);
-  if (succeeded(response) && jobId) jobId_ = ippGetInteger(jobId, 0);
+  const int number = jobId ? ippGetInteger(jobId, 0) : 0;
   ippDelete(response);
-  return jobId_ != 0 || fail();
+  if (!created) return fail();
+  // A job without a number of its own can be neither sent to nor cancelled.
+  if (number <= 0) return fail("The scheduler accepted the job but gave it no valid number.");
+  jobId_ = number;
+  return true;
 }
 
 bool CupsPrinter::startDocument() {

@@ -36,8 +36,9 @@ class CupsPrinter : public Printer {
 
   bool reachable() const { return connection_ && !connection_->gaveUp(); }
   bool going() const { return jobId_ != 0 && document_ != Document::Failed; }
-  // Records why the spooler did not take the document, in libcups's words.
+  // Records why the spooler did not take the document, in libcups's words or in reason.
   bool fail();
+  bool fail(std::string reason);
   ipp_t* newRequest(ipp_op_t operation) const;
   bool startDocument();
 

@@ -1,5 +1,7 @@
 #include "platform/cups/CupsSpooler.h"
 
+#include <iterator>
+
 #include "platform/SystemSpooler.h"
 
 #include "platform/cups/CupsConnection.h"
@@ -55,6 +57,25 @@ bool queueExists(const CupsConnection& connection, const std::string& name) {
   return answered(connection) && cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
 }
 
+// The job's state from the scheduler's job-state (3 to 9).
+JobState jobState(int ippState) {
+  static constexpr JobState kStates[] = {
+      JobState::Pending,   JobState::Held,    JobState::Processing, JobState::Stopped,
+      JobState::Cancelled, JobState::Aborted, JobState::Completed};
+  const int index = ippState - IPP_JSTATE_PENDING;
+  return index >= 0 && index < static_cast<int>(std::size(kStates)) ? kStates[index]
+                                                                    : JobState::Unknown;
+}
+
+// The first of the scheduler's words on the job that it gave.
+std::string jobMessage(ipp_t* response) {
+  for (const char* name : {"job-printer-state-message", "job-state-message"}) {
+    const char* text = ippGetString(ippFindAttribute(response, name, IPP_TAG_TEXT), 0, nullptr);
+    if (text && *text) return text;
+  }
+  return "";
+}
+
 }  // namespace
 
 DefaultPrinter CupsSpooler::defaultPrinter() {
@@ -76,10 +97,38 @@ DefaultPrinter CupsSpooler::defaultPrinter() {
 }
 
 std::unique_ptr<Printer> CupsSpooler::open(const std::string& name) {
-  auto connection = CupsConnection::open();
-  if (!connection || !queueExists(*connection, name)) return nullptr;
+  lastError_.clear();
+  auto connection = CupsConnection::open(&lastError_);
+  if (!connection) return nullptr;
+  if (!queueExists(*connection, name)) {
+    lastError_ = connection->lastError();
+    return nullptr;
+  }
   unfinishedJobs_.cancelRemembered(*connection, name);
   return std::make_unique<CupsPrinter>(std::move(connection), name, unfinishedJobs_);
+}
+
+JobStatus CupsSpooler::jobStatus(const std::string& queue, int jobId) {
+  const auto connection = CupsConnection::open();
+  if (!connection || jobId <= 0) return {JobState::Unknown, ""};
+  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+               printerUri(queue).c_str());
+  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+               cupsUser());
+  static const char* const kWanted[] = {"job-state", "job-printer-state-message",
+                                        "job-state-message"};
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(std::size(kWanted)), nullptr, kWanted);
+  ipp_t* response = cupsDoRequest(connection->http(), request, "/jobs/");
+  ipp_attribute_t* state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
+  const JobStatus status =
+      answered(*connection) && state && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING
+          ? JobStatus{jobState(ippGetInteger(state, 0)), jobMessage(response)}
+          : JobStatus{JobState::Unknown, ""};
+  ippDelete(response);
+  return status;
 }
 
 }  // namespace platform::cups

@@ -13,9 +13,15 @@ class CupsSpooler : public Spooler {
   // Null when the scheduler cannot be reached or has no such destination.
   // Printers it opens must not outlive it.
   std::unique_ptr<Printer> open(const std::string& name) override;
+  // The scheduler's reason, as lp gives it, or the system's when it could not be reached.
+  std::string lastError() const override { return lastError_; }
+  // Asked on a connection of its own; Unknown when the scheduler does not answer or does not
+  // know the job.
+  JobStatus jobStatus(const std::string& queue, int jobId) override;
 
  private:
   UnfinishedJobs unfinishedJobs_;
+  std::string lastError_;
 };
 
 }  // namespace platform::cups

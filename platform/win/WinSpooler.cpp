@@ -187,7 +187,11 @@ DefaultPrinter WinSpooler::defaultPrinter() {
 
 std::unique_ptr<Printer> WinSpooler::open(const std::string& name) {
   HANDLE handle = nullptr;
-  if (!OpenPrinterA(const_cast<char*>(name.c_str()), &handle, nullptr)) return nullptr;
+  lastError_.clear();
+  if (!OpenPrinterA(const_cast<char*>(name.c_str()), &handle, nullptr)) {
+    lastError_ = systemMessage(GetLastError());
+    return nullptr;
+  }
   return std::make_unique<WinPrinter>(handle);
 }
 

@@ -9,6 +9,11 @@ class WinSpooler : public Spooler {
  public:
   DefaultPrinter defaultPrinter() override;
   std::unique_ptr<Printer> open(const std::string& name) override;
+  // The system's words for why OpenPrinter failed.
+  std::string lastError() const override { return lastError_; }
+
+ private:
+  std::string lastError_;
 };
 
 }  // namespace platform

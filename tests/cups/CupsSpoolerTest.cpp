@@ -11,6 +11,7 @@
 #include "platform/cups/CupsSpooler.h"
 
 using platform::DefaultPrinter;
+using platform::JobState;
 
 namespace {
 
@@ -44,6 +45,7 @@ TEST_F(CupsSpoolerTest, WritesArriveAsOneJobWithTheirBytesInOrder) {
   ASSERT_EQ(1u, jobs.size());
   EXPECT_EQ(name, jobs[0].name);
   EXPECT_EQ(hex(first + second), hex(cups().printed(jobs[0].id)));
+  EXPECT_EQ(JobState::Completed, spooler.jobStatus(kQueue, jobs[0].id).state);
 }
 
 TEST_F(CupsSpoolerTest, QueuedJobsCountsHeldAndStoppedJobs) {
@@ -58,7 +60,14 @@ TEST_F(CupsSpoolerTest, QueuedJobsCountsHeldAndStoppedJobs) {
 TEST_F(CupsSpoolerTest, OpenNeedsAnExistingQueue) {
   cups().addQueue(kQueue);
   EXPECT_TRUE(spooler.open(kQueue));
+  EXPECT_EQ("", spooler.lastError());
   EXPECT_FALSE(spooler.open("Gone"));
+  EXPECT_EQ("The printer or class does not exist.", spooler.lastError());
+  setenv("CUPS_SERVER", (cups().dir() + "/missing.sock").c_str(), 1);
+  cupsSetServer(nullptr);
+  EXPECT_FALSE(spooler.open(kQueue));
+  // The system's words for the failed connect, which libcups chooses ("Host is down").
+  EXPECT_NE("", spooler.lastError());
 }
 
 // The check runs on our own connection: the test's timeout bounds it, where libcups's own
@@ -67,7 +76,22 @@ TEST_F(CupsSpoolerTest, OpenGivesUpOnAFrozenScheduler) {
   cups().addQueue(kQueue);
   cups().freeze();
   EXPECT_FALSE(spooler.open(kQueue));
+  EXPECT_EQ("The scheduler did not answer in time.", spooler.lastError());
   cups().thaw();
+}
+
+// The scheduler's word on a job; Unknown for a job it does not know or when it cannot be asked.
+TEST_F(CupsSpoolerTest, JobStatusIsTheSchedulersWord) {
+  cups().addQueue(kQueue);
+  cups().holdJob(kQueue, "held");
+  const int held = cups().jobs().back().id;
+  EXPECT_EQ(JobState::Held, spooler.jobStatus(kQueue, held).state);
+  cups().tool("cancel", std::to_string(held));
+  EXPECT_EQ(JobState::Cancelled, spooler.jobStatus(kQueue, held).state);
+  EXPECT_EQ(JobState::Unknown, spooler.jobStatus(kQueue, held + 1).state);
+  setenv("CUPS_SERVER", (cups().dir() + "/missing.sock").c_str(), 1);
+  cupsSetServer(nullptr);
+  EXPECT_EQ(JobState::Unknown, spooler.jobStatus(kQueue, held).state);
 }
 
 TEST_F(CupsSpoolerTest, AQueueNameThatAUriMustEscapeGetsItsJob) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "cups/FakeScheduler.h"
 #include "cups/PrivateCups.h"
 #include "download/DownloadSettings.h"
 #include "fakes/Bytes.h"
@@ -15,7 +17,9 @@
 #include "fakes/RecordingDownloadWindow.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "platform/MouseButton.h"
+#include "platform/SystemSpooler.h"
 #include "platform/cups/CupsSpooler.h"
+#include "printjob/RawPrintJob.h"
 
 namespace {
 
@@ -187,3 +191,53 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ServerNamingAMissingSocket", pointAtMissingSocket, nullptr, kOpenFailed, nullptr,
                   pointAtScheduler, 1}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// An answer to Create-Job is believed only when it names a job: one without a valid number was
+// not started. The scheduler's words on a refusal reach the caller without the control
+// characters that could drive a terminal.
+TEST(SchedulerAnswers, NoJobIsSentWithoutAValidNumberAndReasonsComePlain) {
+  struct Case {
+    const char* what;
+    std::function<void(ipp_t*)> answerCreateJob;
+    const char* reasonHas;
+  };
+  const char* const kNoNumber = "The scheduler accepted the job but gave it no valid number.";
+  const Case cases[] = {
+      {"no job-id", [](ipp_t*) {}, kNoNumber},
+      {"job-id -7",
+       [](ipp_t* response) { ippAddInteger(response, IPP_TAG_JOB, IPP_TAG_INTEGER, "job-id", -7); },
+       kNoNumber},
+      {"a refusal full of escape codes",
+       [](ipp_t* response) {
+         ippSetStatusCode(response, IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS);
+         ippAddString(response, IPP_TAG_OPERATION, IPP_TAG_TEXT, "status-message", nullptr,
+                      "\x1B[31mRefused\x1B[0m \x1B]0;title\x07by\r\nthe\x7F scheduler\x07");
+       },
+       "Refused"},
+  };
+  char dir[] = "/tmp/mrl770-fake-scheduler-XXXXXX";
+  ASSERT_TRUE(mkdtemp(dir));
+  const std::string socket = std::string(dir) + "/scheduler.sock";
+  platform::useSpoolerServer(socket);
+
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const FakeScheduler scheduler(socket, c.answerCreateJob);
+    platform::cups::CupsSpooler spooler;
+    ScriptedMessageBoxes boxes;
+    FakeSleeper sleeper;
+    platform::Platform platform{spooler, boxes, sleeper};
+
+    const printjob::PrintResult result =
+        printjob::RawPrintJob(platform, "Doc", {"\x1B\x19\x01"}, printjob::BusyCheck::Skip);
+
+    EXPECT_EQ(printjob::PrintOutcome::NotAccepted, result.outcome);
+    EXPECT_EQ(0, result.jobId);
+    EXPECT_NE(std::string::npos, result.reason.find(c.reasonHas)) << result.reason;
+    for (const unsigned char byte : result.reason) {
+      EXPECT_TRUE(byte >= 0x20 && byte != 0x7F) << result.reason;
+    }
+  }
+  unlink(socket.c_str());
+  rmdir(dir);
+}

@@ -89,7 +89,7 @@ TEST(WinSpooler, CallsTheSpoolerInOrderForEveryOutcome) {
        kOpenFailed,
        ""},
       {"open fails", [](FakeWinspool& w) { w.openFails = true; }, found, PrintOutcome::OpenFailed,
-       kOpenFailed, ""},
+       kOpenFailed, "handle"},
       {"the document cannot start", [](FakeWinspool& w) { w.startDocFails = true; },
        opened + driver + Calls{"StartDocPrinterA Doc RAW", "ClosePrinter"},
        PrintOutcome::NotAccepted, "", "handle"},
