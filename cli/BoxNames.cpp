@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Text.h"
+#include "settings/SelectionRules.h"
 
 namespace cli {
 
@@ -44,6 +45,20 @@ std::optional<settings::Box> boxNamed(const std::string& name) {
     if (key == nameKey(boxName(box)) || key == nameKey(boxCaption(box))) return box;
   }
   return std::nullopt;
+}
+
+std::vector<std::string> everyEntry(settings::Box box) {
+  std::vector<std::string> entries = settings::boxDefinition(box).entries;
+  if (const settings::Consequence* consequence = settings::consequenceFor(box)) {
+    for (const std::vector<std::string>* list : consequence->listFor) {
+      for (const std::string& entry : *list) {
+        if (std::find(entries.begin(), entries.end(), entry) == entries.end()) {
+          entries.push_back(entry);
+        }
+      }
+    }
+  }
+  return entries;
 }
 
 std::string allBoxNames() {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "cli/BoxNames.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Send.h"
@@ -110,6 +111,36 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
   return false;
 }
 
+// The words the shell's completion offers, one a line, asked of the program so that they live
+// in one place: "--complete commands", "--complete options COMMAND", "--complete boxes",
+// "--complete entries BOX".
+int complete(const std::vector<std::string>& what, Outside& outside) {
+  std::vector<std::string> words;
+  const std::string asked = what.empty() ? "" : what.front();
+  if (asked == "commands" && what.size() == 1) {
+    for (const Command& command : commands()) words.push_back(command.name);
+  } else if (asked == "options" && what.size() == 2) {
+    for (const Command& command : commands()) {
+      if (what[1] != command.name) continue;
+      for (const KnownOption& option : command.options) {
+        words.push_back(option.name);
+        if (option.letter != '\0') words.push_back(std::string("-") + option.letter);
+      }
+      words.push_back("--help");
+    }
+  } else if (asked == "boxes" && what.size() == 1) {
+    for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+      words.push_back(boxName(static_cast<settings::Box>(i)));
+    }
+  } else if (asked == "entries" && what.size() == 2) {
+    if (const auto box = boxNamed(what[1])) words = everyEntry(*box);
+  } else {
+    throw Failure(kUsageError, "--complete takes commands, options COMMAND, boxes or entries BOX");
+  }
+  for (const std::string& word : words) outside.out << word << '\n';
+  return kDone;
+}
+
 int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
   if (arguments.empty())
     throw Failure(kUsageError, "no command given\n" + std::string(kProgramHelp));
@@ -117,6 +148,9 @@ int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
   if (name == "--help") {
     outside.out << kProgramHelp;
     return kDone;
+  }
+  if (name == "--complete") {
+    return complete({arguments.begin() + 1, arguments.end()}, outside);
   }
   if (name == "--version") {
     outside.out << kProgram << ' ' << MRL770_VERSION << '\n';
