@@ -39,17 +39,6 @@ class NoPause : public platform::Sleeper {
   void sleepMs(int) override {}
 };
 
-// The selections the window starts with, shown nowhere.
-class DefaultBoxes : public settings::SettingsView {
- public:
-  DefaultBoxes() { boxes.IntializeSelectionBoxes(); }
-  void showCaptionPicture(settings::Emulation) override {}
-  void hideWaitNotice() override {}
-  void boxChanged(settings::Box) override {}
-
-  settings::SelectionBoxes boxes{*this};
-};
-
 long residentKb() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
@@ -93,8 +82,11 @@ int main(int argc, char** argv) {
   OkMessageBoxes messageBoxes;
   NoPause noPause;
   platform::Platform platform{*spooler, messageBoxes, noPause};
-  DefaultBoxes defaults;
-  mdlFlagSettings::NoWindow window(defaults.boxes);
+  // The selections the window starts with, shown nowhere.
+  settings::NoView noView;
+  settings::SelectionBoxes defaults(noView);
+  defaults.IntializeSelectionBoxes();
+  mdlFlagSettings::NoWindow window(defaults);
 
   printUse("before");
   for (long job = 0; job < count; ++job) {

@@ -1,12 +1,8 @@
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 #include "cli/Assignments.h"
 #include "cli/Commands.h"
 #include "cli/Decode.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Send.h"
 #include "cli/Text.h"
 #include "download/DownloadSettings.h"
@@ -16,19 +12,14 @@ namespace cli {
 
 namespace {
 
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure(kBadInput, "cannot read " + quoted(path) + ": " + std::strerror(errno));
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-WindowState settingsToApply(const Arguments& arguments) {
+WindowState settingsToApply(const Arguments& arguments, Outside& outside) {
   if (const auto file = arguments.value("--from")) {
     if (!arguments.operands.empty()) {
       throw Failure(kUsageError, "give NAME=VALUE settings or --from FILE, not both");
     }
     // Checked as decode checks it; the command sent is then the very bytes of the file.
-    return decodeCommand(commandFromText(readFile(*file)));
+    return decodeSettings(
+        commandFromText(*file == "-" ? readCommandInput(outside.in) : readCommandFile(*file)));
   }
   std::vector<Assignment> assignments;
   for (const std::string& operand : arguments.operands) {
@@ -40,9 +31,9 @@ WindowState settingsToApply(const Arguments& arguments) {
 }  // namespace
 
 int applyCommand(const Arguments& arguments, Outside& outside) {
-  mdlFlagSettings::NoWindow window(settingsToApply(arguments).boxes());
-  return sendDocument(arguments, outside, [&window](platform::Platform& platform) {
-    mdlFlagSettings::DownloadSettings(
+  mdlFlagSettings::NoWindow window(settingsToApply(arguments, outside).boxes());
+  return submitJob(arguments, outside, [&window](platform::Platform& platform) {
+    return mdlFlagSettings::DownloadSettings(
         mdlFlagSettings::fncGetFlagWords(window.selectionBoxes().selections()), platform, window);
   });
 }

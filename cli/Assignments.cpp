@@ -4,21 +4,19 @@
 
 #include "cli/BoxNames.h"
 #include "cli/Failure.h"
-#include "cli/Rules.h"
 #include "cli/Text.h"
 
 namespace cli {
 
-namespace {
-
-// "while FontType is "LQ "" for a box whose list a rule rebuilds, else nothing.
-std::string listDependsOn(const WindowState& state, settings::Box box) {
-  const Rule* rule = ruleGoverning(box);
-  if (!rule) return "";
-  return " while " + boxName(rule->governing) + " is " + quoted(state.chosenText(rule->governing));
+void chooseValue(WindowState& state, settings::Box box, const std::string& value) {
+  const WindowState::Choice choice = state.choose(box, value);
+  if (choice == WindowState::Choice::Chosen) return;
+  const std::string what = choice == WindowState::Choice::NoEntry
+                               ? " has no entry "
+                               : " has more than one entry that begins ";
+  throw Failure(kBadInput, boxName(box) + what + quoted(value) + state.listCondition(box) +
+                               "; its entries are " + state.entriesNow(box));
 }
-
-}  // namespace
 
 Assignment parseAssignment(const std::string& text) {
   const auto equals = text.find('=');
@@ -44,11 +42,7 @@ WindowState applyAssignments(std::vector<Assignment> assignments) {
     if (i > 0 && assignments[i - 1].box == assignment.box) {
       throw Failure(kBadInput, boxName(assignment.box) + " is given more than once");
     }
-    if (!state.choose(assignment.box, assignment.value)) {
-      throw Failure(kBadInput, boxName(assignment.box) + " has no entry " +
-                                   quoted(assignment.value) + listDependsOn(state, assignment.box) +
-                                   "; its entries are " + state.entriesNow(assignment.box));
-    }
+    chooseValue(state, assignment.box, assignment.value);
   }
   return state;
 }

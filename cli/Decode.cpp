@@ -7,7 +7,6 @@
 
 #include "cli/BoxNames.h"
 #include "cli/Failure.h"
-#include "cli/Rules.h"
 #include "cli/Text.h"
 #include "download/mdlFlagSettings.h"
 
@@ -71,7 +70,7 @@ const platform::ByteString& header() {
 }
 
 std::string hexByte(std::int16_t value) {
-  return hexBytes(platform::ByteString(1, static_cast<char>(value)));
+  return platform::hexBytes(platform::ByteString(1, static_cast<char>(value)));
 }
 
 // "byte 12 (flag word 9) is 17" or "bytes 10-11 (flag words 7-8) are 0A 20": where the box's
@@ -105,8 +104,8 @@ void checkFrame(const platform::ByteString& command) {
   for (std::size_t i = 0; i < header().size(); ++i) {
     if (command[i] != header()[i]) {
       throw Failure(kBadInput, "byte " + std::to_string(i) + " is " +
-                                   hexBytes(command.substr(i, 1)) + ": a settings command begins " +
-                                   hexBytes(header()));
+                                   platform::hexBytes(command.substr(i, 1)) +
+                                   ": a settings command begins " + platform::hexBytes(header()));
     }
   }
 }
@@ -139,7 +138,7 @@ settings::Selection entryOf(Box box, const FlagWords& words) {
 
 }  // namespace
 
-WindowState decodeCommand(const platform::ByteString& command) {
+WindowState decodeSettings(const platform::ByteString& command) {
   checkFrame(command);
   FlagWords words{};
   for (std::size_t w = 0; w < kWordCount; ++w) {
@@ -156,15 +155,11 @@ WindowState decodeCommand(const platform::ByteString& command) {
     const settings::Selection entry = entryOf(box, words);
     if (!state.choose(box, entry)) {
       // Only a list that a rule rebuilt can be shorter than the catalogue's.
-      const Rule* rule = ruleGoverning(box);
       const std::string& text =
           settings::boxDefinition(box).entries[static_cast<std::size_t>(entry)];
-      const std::string governor = rule ? " while " + boxName(rule->governing) + " is " +
-                                              quoted(state.chosenText(rule->governing))
-                                        : "";
       throw Failure(kBadInput, whereBoxIs(box, words) + ": " + boxName(box) + " " + quoted(text) +
-                                   " is not offered" + governor + "; " + boxName(box) +
-                                   " then holds " + state.entriesNow(box));
+                                   " is not offered" + state.listCondition(box) + "; " +
+                                   boxName(box) + " then holds " + state.entriesNow(box));
     }
   }
   return state;
@@ -172,7 +167,7 @@ WindowState decodeCommand(const platform::ByteString& command) {
 
 platform::ByteString commandFromText(const std::string& text) {
   // A raw command begins with ESC, which hex text never holds.
-  return looksLikeHex(text) ? parseHex(text) : text;
+  return !text.empty() && text[0] == header()[0] ? text : parseHex(text);
 }
 
 }  // namespace cli

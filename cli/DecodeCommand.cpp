@@ -1,4 +1,3 @@
-#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -7,19 +6,21 @@
 #include "cli/Commands.h"
 #include "cli/Decode.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Text.h"
 
 namespace cli {
 
 int decodeCommand(const Arguments& arguments, Outside& outside) {
   std::string text;
-  if (arguments.operands.empty()) {
-    text.assign(std::istreambuf_iterator<char>(outside.in), std::istreambuf_iterator<char>());
+  const std::vector<std::string>& operands = arguments.operands;
+  if (operands.empty() || operands == std::vector<std::string>{"-"}) {
+    text = readCommandInput(outside.in);
   } else {
     // Hex in the arguments, however it is split among them.
     text = joined(arguments.operands, " ");
   }
-  const WindowState state = decodeCommand(commandFromText(text));
+  const WindowState state = decodeSettings(commandFromText(text));
 
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {

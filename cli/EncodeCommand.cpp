@@ -3,6 +3,7 @@
 #include "cli/Assignments.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Text.h"
 #include "download/mdlFlagSettings.h"
 
@@ -17,9 +18,10 @@ int encodeCommand(const Arguments& arguments, Outside& outside) {
   const platform::ByteString command = mdlFlagSettings::settingsCommand(
       mdlFlagSettings::fncGetFlagWords(state.boxes().selections()));
   if (arguments.has("--raw")) {
+    refuseTerminal(outside);
     outside.out << command;
   } else {
-    outside.out << hexBytes(command) << '\n';
+    outside.out << platform::hexBytes(command) << '\n';
   }
   return kDone;
 }

@@ -1,8 +1,9 @@
-#include <fstream>
 #include <ostream>
 
+#include "cli/Assignments.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Files.h"
 #include "cli/Send.h"
 #include "cli/Text.h"
 #include "cli/WindowState.h"
@@ -14,13 +15,11 @@ namespace {
 
 void writePage(const std::string& path, const platform::ByteString& bytes, Outside& outside) {
   if (path == "-") {
+    refuseTerminal(outside);
     outside.out << bytes;
     return;
   }
-  std::ofstream file(path, std::ios::binary);
-  file << bytes;
-  file.close();
-  if (!file) throw Failure(kNotSent, "cannot write the page to " + quoted(path));
+  replaceFile(path, bytes);
 }
 
 }  // namespace
@@ -28,24 +27,23 @@ void writePage(const std::string& path, const platform::ByteString& bytes, Outsi
 int featuresCommand(const Arguments& arguments, Outside& outside) {
   WindowState state;
   const std::string emulation = arguments.value("--emulation").value_or("ESC/P");
-  if (!state.choose(settings::Box::Emulation, emulation)) {
-    throw Failure(kBadInput, "no emulation " + quoted(emulation) + "; the emulations are " +
-                                 state.entriesNow(settings::Box::Emulation));
-  }
+  chooseValue(state, settings::Box::Emulation, emulation);
   const features::EmulationPage& page =
       features::pageForEmulation(state.boxes().selection(settings::Box::Emulation));
 
   if (const auto path = arguments.value("--out")) {
-    if (arguments.has("--printer") || arguments.has("--server")) {
-      throw Failure(kUsageError,
-                    "--out writes the page instead of printing it; it takes no "
-                    "--printer or --server");
+    for (const KnownOption& option : printOptions()) {
+      if (arguments.has(option.name)) {
+        throw Failure(kUsageError, std::string("--out writes the page instead of printing it; "
+                                               "it takes no ") +
+                                       option.name);
+      }
     }
     const features::FeaturesPage bytes = page.page();
     writePage(*path, bytes.title + bytes.body, outside);
     return kDone;
   }
-  return sendDocument(arguments, outside, page.print);
+  return submitJob(arguments, outside, page.print);
 }
 
 }  // namespace cli

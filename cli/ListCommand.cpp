@@ -5,9 +5,8 @@
 #include "cli/BoxNames.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Rules.h"
 #include "cli/Text.h"
-#include "cli/WindowState.h"
+#include "settings/SelectionRules.h"
 
 namespace cli {
 
@@ -17,38 +16,47 @@ using settings::Box;
 
 // A list a rule builds in place of the one the box starts with.
 struct OtherList {
-  Box governing;
   std::string governingEntry;
-  std::vector<std::string> entries;
+  const std::vector<std::string>* entries;
 };
 
-std::vector<OtherList> otherLists(Box box) {
-  std::vector<OtherList> found;
-  const Rule* rule = ruleGoverning(box);
-  if (!rule) return found;
-  const WindowState startUp;
-  const auto& governingEntries = startUp.boxes().box(rule->governing).entries();
-  for (std::size_t i = 0; i < governingEntries.size(); ++i) {
-    WindowState state;
-    state.choose(rule->governing, static_cast<settings::Selection>(i));
-    const auto& entries = state.boxes().box(box).entries();
-    if (entries != startUp.boxes().box(box).entries()) {
-      found.push_back({rule->governing, governingEntries[i], entries});
+// What the rule that governs BOX does to it, by the governing box's entries.
+struct Governed {
+  Box governing;
+  std::vector<OtherList> otherLists;
+  std::vector<std::string> disabledWith;  // governing entries that disable the box
+};
+
+Governed governed(Box box) {
+  const settings::Consequence& consequence = *settings::consequenceFor(box);
+  Governed found{settings::ruleGoverning(box)->governing, {}, {}};
+  const auto& governingEntries = settings::boxDefinition(found.governing).entries;
+  const auto& startingList = settings::boxDefinition(box).entries;
+  for (std::size_t i = 0; i < consequence.listFor.size(); ++i) {
+    if (*consequence.listFor[i] != startingList) {
+      found.otherLists.push_back({governingEntries[i], consequence.listFor[i]});
     }
+  }
+  for (std::size_t i = 0; i < consequence.enabledFor.size(); ++i) {
+    if (!consequence.enabledFor[i]) found.disabledWith.push_back(governingEntries[i]);
   }
   return found;
 }
 
-std::vector<std::string> names(const std::vector<Box>& boxes) {
+std::vector<std::string> governedNames(Box box) {
   std::vector<std::string> listed;
-  for (Box box : boxes) listed.push_back(boxName(box));
+  if (const settings::SelectionRule* rule = settings::ruleOf(box)) {
+    for (const settings::Consequence& consequence : rule->consequences) {
+      listed.push_back(boxName(consequence.box));
+    }
+  }
   return listed;
 }
 
 std::string numbered(const std::vector<std::string>& entries) {
   std::vector<std::string> listed;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    listed.push_back(std::to_string(i) + " " + quoted(entries[i]));
+    listed.push_back("#" + std::to_string(i) + " " + quoted(entries[i]));
   }
   return joined(listed, ", ");
 }
@@ -56,20 +64,27 @@ std::string numbered(const std::vector<std::string>& entries) {
 void listText(Box box, std::ostream& out) {
   const settings::BoxDefinition& definition = settings::boxDefinition(box);
   const char key = settings::accessKey(definition);
-  out << boxName(box) << ": " << (key ? std::string("access key ") + key : "no access key");
-  if (const Rule* rule = ruleOf(box))
-    out << "; its rule sets " << joined(names(rule->governed), ", ");
-  if (const Rule* rule = ruleGoverning(box))
-    out << "; set by the " << boxName(rule->governing) << " rule";
+  out << boxName(box);
+  if (!boxCaption(box).empty()) out << " (" << boxCaption(box) << ")";
+  out << ": " << (key ? std::string("access key ") + key : "no access key");
+  const std::vector<std::string> governs = governedNames(box);
+  if (!governs.empty()) out << "; its rule sets " << joined(governs, ", ");
+  const bool isGoverned = settings::consequenceFor(box) != nullptr;
+  if (isGoverned) out << "; set by the " << boxName(governed(box).governing) << " rule";
   out << '\n';
   for (std::size_t i = 0; i < definition.entries.size(); ++i) {
-    out << "  " << i << ' ' << quoted(definition.entries[i]);
+    out << "  #" << i << ' ' << quoted(definition.entries[i]);
     if (static_cast<settings::Selection>(i) == definition.defaultIndex) out << " (default)";
     out << '\n';
   }
-  for (const OtherList& other : otherLists(box)) {
-    out << "  with " << boxName(other.governing) << ' ' << quoted(other.governingEntry) << ": "
-        << numbered(other.entries) << '\n';
+  if (!isGoverned) return;
+  const Governed rule = governed(box);
+  for (const OtherList& other : rule.otherLists) {
+    out << "  with " << boxName(rule.governing) << ' ' << quoted(other.governingEntry) << ": "
+        << numbered(*other.entries) << '\n';
+  }
+  for (const std::string& entry : rule.disabledWith) {
+    out << "  disabled with " << boxName(rule.governing) << ' ' << quoted(entry) << '\n';
   }
 }
 
@@ -82,21 +97,30 @@ std::string jsonList(const std::vector<std::string>& texts) {
 std::string listJson(Box box) {
   const settings::BoxDefinition& definition = settings::boxDefinition(box);
   const char key = settings::accessKey(definition);
-  const Rule* own = ruleOf(box);
-  const Rule* governing = ruleGoverning(box);
+  std::string governedBy = "null";
   std::vector<std::string> others;
-  for (const OtherList& other : otherLists(box)) {
-    others.push_back("{\"when\": {" + jsonString(boxName(other.governing)) + ": " +
-                     jsonString(other.governingEntry) +
-                     "}, \"entries\": " + jsonList(other.entries) + "}");
+  std::vector<std::string> disabled;
+  if (settings::consequenceFor(box)) {
+    const Governed rule = governed(box);
+    const std::string governing = jsonString(boxName(rule.governing));
+    governedBy = governing;
+    for (const OtherList& other : rule.otherLists) {
+      others.push_back("{\"when\": {" + governing + ": " + jsonString(other.governingEntry) +
+                       "}, \"entries\": " + jsonList(*other.entries) + "}");
+    }
+    for (const std::string& entry : rule.disabledWith) {
+      disabled.push_back("{" + governing + ": " + jsonString(entry) + "}");
+    }
   }
+  const std::string caption = boxCaption(box);
   return "{\"name\": " + jsonString(boxName(box)) +
+         ", \"caption\": " + (caption.empty() ? "null" : jsonString(caption)) +
          ", \"entries\": " + jsonList(definition.entries) +
          ", \"default\": " + std::to_string(definition.defaultIndex) +
          ", \"accessKey\": " + (key ? jsonString(std::string(1, key)) : "null") +
-         ", \"governs\": " + jsonList(own ? names(own->governed) : std::vector<std::string>{}) +
-         ", \"governedBy\": " + (governing ? jsonString(boxName(governing->governing)) : "null") +
-         ", \"otherLists\": [" + joined(others, ", ") + "]}";
+         ", \"governs\": " + jsonList(governedNames(box)) + ", \"governedBy\": " + governedBy +
+         ", \"otherLists\": [" + joined(others, ", ") + "], \"disabledWhen\": [" +
+         joined(disabled, ", ") + "]}";
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ struct Outside {
   platform::Sleeper& sleeper;
   // Points the spooler at another server (--server); false where the spooler has none.
   std::function<bool(const std::string& server)> useServer;
+  // Whether standard output is a terminal, which raw bytes must not be written to.
+  std::function<bool()> outIsTerminal = [] { return false; };
 };
 
 }  // namespace cli

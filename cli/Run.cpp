@@ -1,9 +1,13 @@
 #include "cli/Run.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
+#include "cli/BoxNames.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Send.h"
 
 namespace cli {
 
@@ -13,7 +17,7 @@ constexpr const char* kProgram = "mrl770-settings";
 
 struct Command {
   const char* name;
-  const char* help;
+  std::string help;
   std::vector<KnownOption> options;
   bool takesOperands;
   int (*run)(const Arguments& arguments, Outside& outside);
@@ -33,7 +37,21 @@ const char* const kProgramHelp =
     "\n"
     "mrl770-settings COMMAND --help tells more; mrl770-settings --version gives the version.\n"
     "Exit status: 0 done, 1 usage error, 2 bad name, value or command bytes,\n"
-    "3 printer busy (nothing sent), 4 no printer, cannot open, or not accepted.\n";
+    "3 printer busy (nothing sent), 4 no printer, cannot open, or not accepted,\n"
+    "5 standard output or the --out file cannot be written, 6 --wait: the job was\n"
+    "cancelled or aborted or the spooler lost it, 7 --wait: the time ran out.\n";
+
+const char* const kPrintHelp =
+    "-d QUEUE (--printer) prints to QUEUE instead of the default printer; -h SERVER\n"
+    "(--server HOST[:PORT]|SOCKET) uses that scheduler. A job sent is shown as QUEUE-ID,\n"
+    "as cancel and lpstat take it; --json shows an object with the queue, job and outcome.\n"
+    "--wait follows the job until it ends, at most --timeout SECONDS (60 unless told);\n"
+    "only a completed job ends with status 0.\n";
+
+std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own) {
+  own.insert(own.end(), printOptions().begin(), printOptions().end());
+  return own;
+}
 
 const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
@@ -41,8 +59,9 @@ const std::vector<Command>& commands() {
        "Usage: mrl770-settings encode [NAME=VALUE ...] [--raw]\n"
        "\n"
        "Prints the 15-byte settings command as hex bytes; --raw writes the bytes themselves.\n"
-       "NAME is a box (see mrl770-settings list), VALUE an entry text or index. Boxes not\n"
-       "named keep their defaults; FontType, Emulation and Interface are set first.\n",
+       "NAME is a box's name or caption (see mrl770-settings list); VALUE an entry's text, its\n"
+       "first word when no other entry shares it (PageLength=6), or #N, the entry at index N.\n"
+       "Boxes not named keep their defaults; FontType, Emulation and Interface are set first.\n",
        {{"--raw", false}},
        true,
        encodeCommand},
@@ -50,29 +69,29 @@ const std::vector<Command>& commands() {
        "Usage: mrl770-settings decode [HEX ...] [--json]\n"
        "\n"
        "Shows the settings of one command, one NAME: Entry line per box, or one JSON object.\n"
-       "The command is read from the arguments as hex, or from stdin as hex or raw bytes.\n",
+       "The command is read from the arguments as hex, or from stdin (no argument, or -) as\n"
+       "hex or raw bytes.\n",
        {{"--json", false}},
        true,
        decodeCommand},
       {"apply",
-       "Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE] [--printer QUEUE]\n"
-       "                             [--server HOST[:PORT]|SOCKET]\n"
-       "\n"
-       "Sends the settings command as one job to the default printer or to QUEUE, on the\n"
-       "local scheduler or SERVER. Refuses a printer whose queue is not empty. --from sends a\n"
-       "command saved by encode (raw or hex) after checking it as decode does.\n",
-       {{"--from", true}, {"--printer", true}, {"--server", true}},
-       true,
-       applyCommand},
+       std::string("Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE|-] [-d QUEUE]\n"
+                   "                             [-h SERVER] [--json] [--wait [--timeout S]]\n"
+                   "\n"
+                   "Sends the settings command as one job. Refuses a printer whose queue is not\n"
+                   "empty. --from sends a command saved by encode (raw or hex; - for stdin) after\n"
+                   "checking it as decode does.\n") +
+           kPrintHelp,
+       withPrintOptions({{"--from", true}}), true, applyCommand},
       {"features",
-       "Usage: mrl770-settings features [--emulation IBM|ESC/P] [--printer QUEUE]\n"
-       "                                [--server HOST[:PORT]|SOCKET] [--out FILE|-]\n"
-       "\n"
-       "Prints the features page in the emulation (ESC/P unless told) to the default printer\n"
-       "or QUEUE. --out writes the page's bytes to FILE, or to stdout for -, instead.\n",
-       {{"--emulation", true}, {"--printer", true}, {"--server", true}, {"--out", true}},
-       false,
-       featuresCommand},
+       std::string(
+           "Usage: mrl770-settings features [--emulation IBM|ESC/P] [-d QUEUE] [-h SERVER]\n"
+           "                                [--json] [--wait [--timeout S]] | --out FILE|-\n"
+           "\n"
+           "Prints the features page in the emulation (ESC/P unless told). --out writes\n"
+           "the page's bytes to FILE, or to stdout for -, instead.\n") +
+           kPrintHelp,
+       withPrintOptions({{"--emulation", true}, {"--out", true}}), false, featuresCommand},
       {"list",
        "Usage: mrl770-settings list [--json]\n"
        "\n"
@@ -92,6 +111,36 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
   return false;
 }
 
+// The words the shell's completion offers, one a line, asked of the program so that they live
+// in one place: "--complete commands", "--complete options COMMAND", "--complete boxes",
+// "--complete entries BOX".
+int complete(const std::vector<std::string>& what, Outside& outside) {
+  std::vector<std::string> words;
+  const std::string asked = what.empty() ? "" : what.front();
+  if (asked == "commands" && what.size() == 1) {
+    for (const Command& command : commands()) words.push_back(command.name);
+  } else if (asked == "options" && what.size() == 2) {
+    for (const Command& command : commands()) {
+      if (what[1] != command.name) continue;
+      for (const KnownOption& option : command.options) {
+        words.push_back(option.name);
+        if (option.letter != '\0') words.push_back(std::string("-") + option.letter);
+      }
+      words.push_back("--help");
+    }
+  } else if (asked == "boxes" && what.size() == 1) {
+    for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
+      words.push_back(boxName(static_cast<settings::Box>(i)));
+    }
+  } else if (asked == "entries" && what.size() == 2) {
+    if (const auto box = boxNamed(what[1])) words = everyEntry(*box);
+  } else {
+    throw Failure(kUsageError, "--complete takes commands, options COMMAND, boxes or entries BOX");
+  }
+  for (const std::string& word : words) outside.out << word << '\n';
+  return kDone;
+}
+
 int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
   if (arguments.empty())
     throw Failure(kUsageError, "no command given\n" + std::string(kProgramHelp));
@@ -99,6 +148,9 @@ int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
   if (name == "--help") {
     outside.out << kProgramHelp;
     return kDone;
+  }
+  if (name == "--complete") {
+    return complete({arguments.begin() + 1, arguments.end()}, outside);
   }
   if (name == "--version") {
     outside.out << kProgram << ' ' << MRL770_VERSION << '\n';
@@ -125,7 +177,15 @@ int runCommand(const std::vector<std::string>& arguments, Outside& outside) {
 
 int run(const std::vector<std::string>& arguments, Outside& outside) {
   try {
-    return runCommand(arguments, outside);
+    errno = 0;
+    const int status = runCommand(arguments, outside);
+    // A full disk or a closed descriptor may show only now, when the last bytes go.
+    outside.out.flush();
+    if (!outside.out) {
+      throw Failure(kCannotWrite, std::string("cannot write standard output: ") +
+                                      (errno != 0 ? std::strerror(errno) : "the stream failed"));
+    }
+    return status;
   } catch (const Failure& failure) {
     outside.err << kProgram << ": " << failure.what() << '\n';
     return failure.status();

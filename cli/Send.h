@@ -1,18 +1,25 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "cli/Arguments.h"
 #include "cli/Outside.h"
 #include "platform/Platform.h"
+#include "printjob/RawPrintJob.h"
 
 namespace cli {
 
-// Runs SEND against the spooler the options name (--server, --printer; else the default
-// printer of the system's spooler). The window's failure messages go to stderr; on success
-// "sent to QUEUE as job N" goes to stdout. Returns kDone only when the spooler accepted the
-// whole document.
-int sendDocument(const Arguments& arguments, Outside& outside,
-                 const std::function<void(platform::Platform&)>& send);
+constexpr int kDefaultWaitSeconds = 60;
+
+// The options of a command that prints: -d/--printer, -h/--server, --json, --wait, --timeout.
+const std::vector<KnownOption>& printOptions();
+
+// Runs SEND against the spooler the options name (-h, -d; else the default printer of the
+// system's spooler) and reports the job: "QUEUE-ID" on stdout, or with --json an object with
+// the queue, the job number and the outcome; a job not sent is a message on stderr. With
+// --wait, follows the job until it ends. Returns the exit status.
+int submitJob(const Arguments& arguments, Outside& outside,
+              const std::function<printjob::PrintResult(platform::Platform&)>& send);
 
 }  // namespace cli

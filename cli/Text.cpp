@@ -74,36 +74,6 @@ std::string joined(const std::vector<std::string>& parts, const std::string& sep
   return out;
 }
 
-std::string terminalLines(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "\r\n") == 0) {
-      out += '\n';
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-std::string hexBytes(const platform::ByteString& bytes) {
-  std::string out;
-  char pair[4];
-  for (unsigned char b : bytes) {
-    std::snprintf(pair, sizeof pair, out.empty() ? "%02X" : " %02X", b);
-    out += pair;
-  }
-  return out;
-}
-
-bool looksLikeHex(const std::string& text) {
-  for (char c : text) {
-    if (!isHexDigit(c) && !isBlank(c)) return false;
-  }
-  return true;
-}
-
 platform::ByteString parseHex(const std::string& text) {
   platform::ByteString bytes;
   for (std::size_t i = 0; i < text.size();) {
@@ -112,8 +82,9 @@ platform::ByteString parseHex(const std::string& text) {
       continue;
     }
     if (!isHexDigit(text[i]) || i + 1 >= text.size() || !isHexDigit(text[i + 1])) {
-      throw Failure(kBadInput, "not hex bytes at character " + std::to_string(i + 1) + " of " +
-                                   quoted(trimmed(text)) + ": give each byte as two hex digits");
+      // The text itself is left out: it may be long, or bytes a terminal would act on.
+      throw Failure(kBadInput, "not hex bytes at character " + std::to_string(i + 1) +
+                                   ": give each byte as two hex digits, or the raw bytes");
     }
     bytes += static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
     i += 2;

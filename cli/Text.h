@@ -16,13 +16,7 @@ bool sameText(std::string_view a, std::string_view b);
 std::string quoted(const std::string& text);
 std::string jsonString(const std::string& text);
 std::string joined(const std::vector<std::string>& parts, const std::string& separator);
-// A message box's text as terminal lines: CR LF becomes a line break.
-std::string terminalLines(const std::string& text);
 
-// Upper-case hex pairs separated by single blanks, as the printer's manual writes bytes.
-std::string hexBytes(const platform::ByteString& bytes);
-// True when the text holds nothing but hex digits and blanks.
-bool looksLikeHex(const std::string& text);
 // Hex digits in pairs, blanks anywhere between pairs or none; throws Failure otherwise.
 platform::ByteString parseHex(const std::string& text);
 

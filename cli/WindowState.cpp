@@ -1,28 +1,20 @@
 #include "cli/WindowState.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
-#include "cli/Rules.h"
+#include "cli/BoxNames.h"
 #include "cli/Text.h"
+#include "settings/SelectionRules.h"
 #include "settings/SettingsView.h"
 
 namespace cli {
 
 namespace {
 
-// Nothing to draw and no caption picture to load.
-class NoWindow : public settings::SettingsView {
- public:
-  void showCaptionPicture(settings::Emulation) override {}
-  void hideWaitNotice() override {}
-  void boxChanged(settings::Box) override {}
-};
-
 // Copied for each state: running IntializeSelectionBoxes every time costs more.
 const settings::SelectionBoxes& startUpState() {
-  static NoWindow window;
+  static settings::NoView window;
   static const settings::SelectionBoxes boxes = [] {
     settings::SelectionBoxes initialized(window);
     initialized.IntializeSelectionBoxes();
@@ -31,24 +23,44 @@ const settings::SelectionBoxes& startUpState() {
   return boxes;
 }
 
-bool isIndex(const std::string& text) {
-  return !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), [](char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-  });
+// "#N": the entry at index N; -1 for any other text.
+int indexWritten(const std::string& text) {
+  const bool digits = text.size() >= 2 && text.size() <= 5 && text[0] == '#' &&
+                      std::all_of(text.begin() + 1, text.end(), [](char c) {
+                        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+                      });
+  return digits ? std::stoi(text.substr(1)) : -1;
+}
+
+std::string firstWord(const std::string& entry) {
+  const std::string text = trimmed(entry);
+  return text.substr(0, text.find(' '));
 }
 
 }  // namespace
 
 WindowState::WindowState() : boxes_(startUpState()) {}
 
-bool WindowState::choose(settings::Box box, const std::string& value) {
+WindowState::Choice WindowState::choose(settings::Box box, const std::string& value) {
   const std::string wanted = trimmed(value);
-  if (isIndex(wanted)) return choose(box, static_cast<settings::Selection>(std::stoi(wanted)));
-  const auto& entries = boxes_.box(box).entries();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (sameText(entries[i], wanted)) return choose(box, static_cast<settings::Selection>(i));
+  if (!wanted.empty() && wanted[0] == '#') {
+    const int index = indexWritten(wanted);
+    return index >= 0 && choose(box, static_cast<settings::Selection>(index)) ? Choice::Chosen
+                                                                              : Choice::NoEntry;
   }
-  return false;
+  const auto& entries = boxes_.box(box).entries();
+  std::vector<std::size_t> starting;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (sameText(entries[i], wanted)) {
+      starting = {i};
+      break;
+    }
+    if (sameText(firstWord(entries[i]), wanted)) starting.push_back(i);
+  }
+  if (starting.empty()) return Choice::NoEntry;
+  if (starting.size() > 1) return Choice::SeveralEntries;
+  choose(box, static_cast<settings::Selection>(starting.front()));
+  return Choice::Chosen;
 }
 
 bool WindowState::choose(settings::Box box, settings::Selection index) {
@@ -68,19 +80,21 @@ std::string WindowState::entriesNow(settings::Box box) const {
   std::vector<std::string> listed;
   const auto& entries = boxes_.box(box).entries();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    listed.push_back(std::to_string(i) + " " + quoted(entries[i]));
+    listed.push_back("#" + std::to_string(i) + " " + quoted(entries[i]));
   }
   return joined(listed, ", ");
 }
 
+std::string WindowState::listCondition(settings::Box box) const {
+  const settings::Consequence* consequence = settings::consequenceFor(box);
+  if (!consequence || consequence->listFor.empty()) return "";
+  const settings::Box governing = settings::ruleGoverning(box)->governing;
+  return " while " + boxName(governing) + " is " + quoted(chosenText(governing));
+}
+
 bool setEarlier(settings::Box a, settings::Box b) {
-  static const auto governs = [] {
-    std::array<bool, settings::kBoxCount> found{};
-    for (const Rule& rule : rules()) found[settings::index(rule.governing)] = true;
-    return found;
-  }();
-  const bool aGoverns = governs[settings::index(a)];
-  const bool bGoverns = governs[settings::index(b)];
+  const bool aGoverns = settings::ruleOf(a) != nullptr;
+  const bool bGoverns = settings::ruleOf(b) != nullptr;
   if (aGoverns != bGoverns) return aGoverns;
   return settings::index(a) < settings::index(b);
 }

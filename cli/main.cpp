@@ -1,7 +1,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <unistd.h>
 #endif
+#include <stdio.h>
 
 #include <iostream>
 #include <memory>
@@ -20,7 +23,9 @@ int main(int argc, char** argv) {
 #endif
   const std::unique_ptr<platform::Spooler> spooler = platform::makeSystemSpooler();
   platform::ThreadSleeper sleeper;
-  cli::Outside outside{std::cin, std::cout, std::cerr,
-                       *spooler, sleeper,   platform::useSpoolerServer};
+  cli::Outside outside{
+      std::cin, std::cout, std::cerr, *spooler, sleeper, platform::useSpoolerServer, [] {
+        return isatty(fileno(stdout)) != 0;
+      }};
   return cli::run(std::vector<std::string>(argv + 1, argv + argc), outside);
 }

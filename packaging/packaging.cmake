@@ -50,4 +50,8 @@ endif()
 if(TARGET mrl770-settings)
   install(TARGETS mrl770-settings RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES cli/mrl770-settings.1 DESTINATION ${MRL770_MAN1_DIR})
+  # Loaded by bash-completion when the command is first completed.
+  install(FILES cli/mrl770-settings.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+    RENAME mrl770-settings)
 endif()

@@ -20,4 +20,12 @@ class SettingsView {
   virtual void boxChanged(Box box) = 0;
 };
 
+// The view of programs without a window: nothing to draw and no caption picture to load.
+class NoView : public SettingsView {
+ public:
+  void showCaptionPicture(Emulation) override {}
+  void hideWaitNotice() override {}
+  void boxChanged(Box) override {}
+};
+
 }  // namespace settings

@@ -2,8 +2,11 @@
 
 #include <stdlib.h>
 
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ProgramRun.h"
@@ -25,15 +28,15 @@ class ProgramAgainstCups : public PrivateCupsTest {
     return names;
   }
 
-  // The run ended in "sent to QUEUE as job N" for the scheduler's only job, named NAME, and
-  // the printer got BYTES.
+  // The run ended in "QUEUE-ID" for the scheduler's only job, named NAME, and the printer got
+  // BYTES.
   void expectOnlyJob(const ProgramRun& run, const std::string& queue, const std::string& name,
                      const std::string& bytes) {
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ("", run.err);
     const auto jobs = cups().jobs();
     ASSERT_EQ(1u, jobs.size());
-    EXPECT_EQ("sent to " + queue + " as job " + std::to_string(jobs[0].id) + "\n", run.out);
+    EXPECT_EQ(queue + "-" + std::to_string(jobs[0].id) + "\n", run.out);
     EXPECT_EQ(name, jobs[0].name);
     EXPECT_EQ(hex(bytes), hex(cups().printed(jobs[0].id)));
   }
@@ -60,7 +63,7 @@ TEST_F(ProgramAgainstCups, ApplyToANamedQueueLeavesTheDefaultAlone) {
   // Were the job to go to the default, the spooler would refuse it.
   cups().tool("cupsreject", kQueue);
 
-  const ProgramRun run = runProgram({"apply", "Emulation=IBM", "--printer", "Second"});
+  const ProgramRun run = runProgram({"apply", "Emulation=IBM", "-d", "Second"});
 
   expectOnlyJob(run, "Second", kSettingsJob,
                 fromHex(runProgram({"encode", "Emulation=IBM"}).out.substr(0, 44)));
@@ -72,7 +75,7 @@ TEST_F(ProgramAgainstCups, ServerOptionOverridesTheEnvironment) {
 
   const ProgramRun unreached = runProgram({"apply"});
   EXPECT_EQ(4, unreached.status);
-  const ProgramRun run = runProgram({"apply", "--server", cups().socket()});
+  const ProgramRun run = runProgram({"apply", "-h", cups().socket()});
 
   expectOnlyJob(run, kQueue, kSettingsJob, fromHex(kDefaultSettingsCommandHex));
 }
@@ -85,17 +88,21 @@ TEST_F(ProgramAgainstCups, BusyQueueIsRefusedAndGetsNoJob) {
 
   EXPECT_EQ(3, run.status);
   EXPECT_EQ("", run.out);
-  EXPECT_NE(std::string::npos, run.err.find("Printer is busy")) << run.err;
+  EXPECT_EQ("mrl770-settings: queue \"Zel_MRL_770\" is busy with other jobs; nothing was sent\n",
+            run.err);
   EXPECT_EQ(std::vector<std::string>{"waiting job"}, jobNames());
 }
 
 TEST_F(ProgramAgainstCups, MissingQueueCannotBeOpened) {
   cups().addQueue(kQueue);
 
-  const ProgramRun run = runProgram({"apply", "--printer", "Missing"});
+  const ProgramRun run = runProgram({"apply", "--printer", "Missing", "-h", cups().socket()});
 
   EXPECT_EQ(4, run.status);
-  EXPECT_EQ("OpenPrinter Failed!!!\nUnable to access printer\n", run.err);
+  // The scheduler's own reason, as lp gives it.
+  EXPECT_EQ("mrl770-settings: cannot open queue \"Missing\" on server \"" + cups().socket() +
+                "\": The printer or class does not exist.\n",
+            run.err);
   EXPECT_TRUE(jobNames().empty());
 }
 
@@ -107,8 +114,7 @@ TEST_F(ProgramAgainstCups, QueueRejectingJobsGivesTheSpoolersReason) {
 
   EXPECT_EQ(4, run.status);
   EXPECT_EQ("", run.out);
-  const std::string lost =
-      "Unable to download printer settings.\n\nThe print spooler did not accept the job: ";
+  const std::string lost = "mrl770-settings: queue \"Zel_MRL_770\" did not accept the job: ";
   EXPECT_EQ(lost, run.err.substr(0, lost.size()));
   EXPECT_NE(std::string::npos, run.err.find("not accepting jobs", lost.size())) << run.err;
   EXPECT_TRUE(jobNames().empty());
@@ -123,6 +129,43 @@ TEST_F(ProgramAgainstCups, ApplyFromASavedCommandSendsItsBytes) {
   std::ofstream(file, std::ios::binary) << saved.out;
 
   expectOnlyJob(runProgram({"apply", "--from", file}), kQueue, kSettingsJob, saved.out);
+}
+
+TEST_F(ProgramAgainstCups, WaitsUntilTheJobIsCompleted) {
+  cups().addQueue(kQueue);
+
+  const ProgramRun run = runProgram({"apply", "--wait"});
+
+  ASSERT_EQ(1u, cups().jobs().size());
+  const std::string job = std::string(kQueue) + "-" + std::to_string(cups().jobs()[0].id);
+  EXPECT_EQ(0, run.status) << run.err;
+  EXPECT_EQ(job + "\n" + job + " completed\n", run.out);
+}
+
+TEST_F(ProgramAgainstCups, WaitEndsWhenTheHeldJobIsCancelled) {
+  cups().addQueue(kQueue);
+  // A stopped queue keeps the page until it is cancelled.
+  cups().tool("cupsdisable", kQueue);
+
+  auto waiting = std::async(std::launch::async, [] {
+    return runProgram({"features", "--wait", "--timeout", "30", "--json"});
+  });
+  std::vector<PrivateCups::Job> jobs;
+  for (int attempt = 0; attempt < 500 && jobs.empty(); ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    jobs = cups().jobs();
+  }
+  ASSERT_EQ(1u, jobs.size());
+  cups().tool("cancel", std::to_string(jobs[0].id));
+  const ProgramRun run = waiting.get();
+
+  EXPECT_EQ(6, run.status);
+  EXPECT_EQ("{\"queue\": \"Zel_MRL_770\", \"job\": " + std::to_string(jobs[0].id) +
+                ", \"outcome\": \"sent\", \"state\": \"cancelled\", \"timedOut\": false}\n",
+            run.out);
+  EXPECT_EQ(0u, run.err.find("mrl770-settings: job Zel_MRL_770-" + std::to_string(jobs[0].id) +
+                             " was cancelled"))
+      << run.err;
 }
 
 namespace {

@@ -23,15 +23,18 @@ std::string contents(const std::string& path) {
 
 }  // namespace
 
-ProgramRun runProgram(const std::vector<std::string>& arguments, const std::string& input) {
+ProgramRun runProgram(const std::vector<std::string>& arguments, const std::string& input,
+                      const Shell& shell) {
   char folder[] = "/tmp/mrl770-settings-run-XXXXXX";
   if (!mkdtemp(folder)) throw std::runtime_error("cannot make a temporary folder");
   const std::string dir = folder;
   std::ofstream(dir + "/in", std::ios::binary) << input;
 
-  std::string command = shellQuoted(MRL770_SETTINGS);
+  std::string command = shell.before + shellQuoted(MRL770_SETTINGS);
   for (const std::string& argument : arguments) command += " " + shellQuoted(argument);
-  command += " <" + dir + "/in >" + dir + "/out 2>" + dir + "/err";
+  command += " " + (shell.stdinFrom.empty() ? "<" + dir + "/in" : shell.stdinFrom);
+  command += " " + (shell.stdoutTo.empty() ? ">" + dir + "/out" : shell.stdoutTo);
+  command += " 2>" + dir + "/err";
   const int status = std::system(command.c_str());
 
   ProgramRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(dir + "/out"),

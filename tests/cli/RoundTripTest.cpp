@@ -61,13 +61,14 @@ class Cases {
   }
 
   // NAME=VALUE for the selections, in a random order and spelling: names and entries in any
-  // case, entries with blanks around them or given by index, boxes at their default left out.
+  // case, entries with blanks around them or given by index (#N), boxes at their default left out.
   std::vector<cli::Assignment> assignments(const Selections& s) {
     const Lists& lists = listsFor(s);
     std::vector<cli::Assignment> out;
     for (std::size_t b = 0; b < settings::kBoxCount; ++b) {
       if (s[b] == settings::catalogue()[b].defaultIndex && coin()) continue;
-      std::string value = coin() ? std::to_string(s[b]) : respelled(lists[b][std::size_t(s[b])]);
+      std::string value =
+          coin() ? "#" + std::to_string(s[b]) : respelled(lists[b][std::size_t(s[b])]);
       if (coin()) value = " " + value + "  ";
       out.push_back(cli::parseAssignment(respelled(cli::boxName(Box(b))) + "=" + value));
     }
@@ -137,7 +138,7 @@ TEST(RoundTrip, AssignmentsGiveTheSelectionsAndDecodeGivesThemBack) {
     ASSERT_EQ(s, assigned) << shown(s);
     const platform::ByteString command =
         mdlFlagSettings::settingsCommand(mdlFlagSettings::fncGetFlagWords(s));
-    ASSERT_EQ(s, cli::decodeCommand(command).boxes().selections()) << shown(s);
+    ASSERT_EQ(s, cli::decodeSettings(command).boxes().selections()) << shown(s);
   }
 }
 
@@ -163,7 +164,7 @@ TEST(RoundTrip, DecodeAcceptsOnlyWhatEncodesBackToTheSameBytes) {
   std::size_t accepted = 0;
   for (const platform::ByteString& command : commands) {
     try {
-      const Selections s = cli::decodeCommand(command).boxes().selections();
+      const Selections s = cli::decodeSettings(command).boxes().selections();
       ++accepted;
       ASSERT_EQ(command, mdlFlagSettings::settingsCommand(mdlFlagSettings::fncGetFlagWords(s)));
     } catch (const cli::Failure& failure) {

@@ -1,17 +1,12 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
-// Bytes as upper-case hex pairs separated by spaces, as the printer's manual writes them.
+#include "platform/ByteString.h"
+
+// Bytes as the printer's manual writes them: upper-case hex pairs separated by blanks.
 inline std::string hex(const std::string& bytes) {
-  std::string out;
-  char pair[4];
-  for (unsigned char b : bytes) {
-    std::snprintf(pair, sizeof pair, out.empty() ? "%02X" : " %02X", b);
-    out += pair;
-  }
-  return out;
+  return platform::hexBytes(bytes);
 }
 
 // The settings command for the selections the window starts with.

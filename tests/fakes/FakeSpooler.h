@@ -9,7 +9,8 @@
 #include "platform/Spooler.h"
 
 // A spooler that records every call in order ("defaultPrinter", "open NAME", "queuedJobs",
-// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close") and can fail any step,
+// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close", "jobStatus QUEUE ID") and
+// can fail any step,
 // by refusing it or by throwing.
 class FakeSpooler : public platform::Spooler {
  public:
@@ -25,6 +26,9 @@ class FakeSpooler : public platform::Spooler {
   // The document step, by the first word of its record, that the spooler does not take; its
   // reason is then "refused at " and that word.
   std::string refuseAt;
+  // What jobStatus answers, one after another, the last one again once they run out; Unknown
+  // when there are none.
+  std::vector<platform::JobStatus> jobStates;
   // Runs at every recorded call, to look at the caller while the spooler works.
   std::function<void(const std::string& call)> duringCall;
 
@@ -42,6 +46,13 @@ class FakeSpooler : public platform::Spooler {
     return std::make_unique<FakePrinter>(*this);
   }
   std::string lastError() const override { return openError; }
+  platform::JobStatus jobStatus(const std::string& queue, int id) override {
+    record("jobStatus " + queue + " " + std::to_string(id));
+    if (jobStates.empty()) return {platform::JobState::Unknown, ""};
+    const platform::JobStatus status = jobStates.front();
+    if (jobStates.size() > 1) jobStates.erase(jobStates.begin());
+    return status;
+  }
 
   // True when every open was matched by exactly one close.
   bool allClosed() const { return opened_ == closed_; }
