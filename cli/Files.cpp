@@ -56,6 +56,11 @@ int writeAll(int fd, const platform::ByteString& bytes) {
     if (written <= 0) return written < 0 ? errno : EIO;
     done += static_cast<std::size_t>(written);
   }
+  return 0;
+}
+
+// On the disk before the rename makes the file the one that counts.
+int syncFile(int fd) {
 #ifdef _WIN32
   return ::_commit(fd) == 0 ? 0 : errno;
 #else
@@ -116,11 +121,24 @@ void refuseTerminal(Outside& outside) {
   }
 }
 
+// A printer's device or a pipe is written as it is: there is no file to replace.
+void writeDevice(const std::string& path, const platform::ByteString& bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_BINARY);
+  if (fd < 0) cannotWrite(path, std::strerror(errno));
+  if (::isatty(fd)) {
+    ::close(fd);
+    cannotWrite(path, "a terminal; raw bytes are for a file, a pipe or a printer's device");
+  }
+  int error = writeAll(fd, bytes);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error != 0) cannotWrite(path, std::strerror(error));
+}
+
 void replaceFile(const std::string& path, const platform::ByteString& bytes) {
   struct stat status {};
   if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-    cannotWrite(path, S_ISDIR(status.st_mode) ? std::strerror(EISDIR)
-                                              : "not a regular file; give --out - instead");
+    if (S_ISCHR(status.st_mode) || isPipe(status)) return writeDevice(path, bytes);
+    cannotWrite(path, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file");
   }
   // Beside the file, so that the rename stays within one file system.
   const std::filesystem::path target(path);
@@ -130,6 +148,7 @@ void replaceFile(const std::string& path, const platform::ByteString& bytes) {
   const int fd = ::open(temporary.string().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_BINARY, 0666);
   if (fd < 0) cannotWrite(path, std::strerror(errno));
   int error = writeAll(fd, bytes);
+  if (error == 0) error = syncFile(fd);
   if (::close(fd) != 0 && error == 0) error = errno;
   std::error_code renamed;
   if (error == 0) std::filesystem::rename(temporary, target, renamed);

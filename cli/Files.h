@@ -23,7 +23,8 @@ void refuseTerminal(Outside& outside);
 
 // Replaces the file at PATH with BYTES only once they are all written: they go to a
 // temporary file beside it first. Throws Failure(kCannotWrite) with the system's reason, and
-// leaves the old file as it was, when they cannot be written whole.
+// leaves the old file as it was, when they cannot be written whole. A character device (the
+// printer's own) or a pipe is written directly, a terminal refused.
 void replaceFile(const std::string& path, const platform::ByteString& bytes);
 
 }  // namespace cli

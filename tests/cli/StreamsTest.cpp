@@ -130,6 +130,17 @@ INSTANTIATE_TEST_SUITE_P(
                return Started{{"features", "--out", "-"}, "", {"", "", ">" + terminal()}};
              },
              1, "raw bytes are not written to a terminal", ""},
+        // A printer's device is written as it is; a terminal named by its path is refused.
+        Case{"PageToADevice",
+             [](const std::string&) {
+               return Started{{"features", "--out", "/dev/null"}, "", {}};
+             },
+             0, "", ""},
+        Case{"PageToATerminalByName",
+             [](const std::string&) {
+               return Started{{"features", "--out", terminal()}, "", {}};
+             },
+             5, "\": a terminal; raw bytes are for a file", ""},
         Case{"DashIsStandardInput",
              [](const std::string&) {
                return Started{{"decode", "-"}, kDefaultSettingsCommandHex, {}};
