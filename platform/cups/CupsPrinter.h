@@ -5,23 +5,21 @@
 
 #include "platform/Spooler.h"
 #include "platform/cups/CupsConnection.h"
-#include "platform/cups/UnfinishedJobs.h"
 
 namespace platform::cups {
 
-// A CUPS queue opened on a connection of its own. The document is one IPP job holding one raw
-// document: startDoc creates the job, the first write starts the document and streams each byte
-// string as it comes, endDoc ends the document as the job's last and reads the scheduler's
-// verdict. CUPS has no pages, so the page calls only say whether the job is still going.
-// A job whose document was not accepted is cancelled at close, through unfinishedJobs, which
-// must outlive the printer.
+// A CUPS queue opened on the connection its lookup was made on. The document is one Print-Job
+// that carries it whole: the printer holds the bytes from startDoc until endDoc and sends them
+// then, so a job either reaches the scheduler whole or does not exist. CUPS has no pages, so the
+// page calls only say whether the document is still going. A job that may exist although its
+// answer was lost is remembered, so that the next opener of the queue cancels it.
 class CupsPrinter : public Printer {
  public:
-  CupsPrinter(std::unique_ptr<CupsConnection> connection, std::string name,
-              UnfinishedJobs& unfinishedJobs);
+  // queuedJobs is the count the lookup of the queue gave.
+  CupsPrinter(std::unique_ptr<CupsConnection> connection, std::string name, int queuedJobs);
   ~CupsPrinter() override;
 
-  int queuedJobs() override;
+  int queuedJobs() override { return queuedJobs_; }
   bool startDoc(const std::string& documentName) override;
   bool startPage() override { return going(); }
   bool write(const ByteString& bytes) override;
@@ -32,22 +30,21 @@ class CupsPrinter : public Printer {
   int jobId() const override { return jobId_; }
 
  private:
-  enum class Document { NotStarted, Streaming, Accepted, Failed };
+  enum class Document { NotStarted, Held, Accepted, Failed };
 
-  bool reachable() const { return connection_ && !connection_->gaveUp(); }
-  bool going() const { return jobId_ != 0 && document_ != Document::Failed; }
+  bool going() const { return document_ == Document::Held; }
   // Records why the spooler did not take the document, in libcups's words or in reason.
   bool fail();
   bool fail(std::string reason);
-  ipp_t* newRequest(ipp_op_t operation) const;
-  bool startDocument();
+  // The job may stand in the queue although the scheduler did not say so.
+  bool failMaybeQueued(std::string reason);
 
   std::unique_ptr<CupsConnection> connection_;
   std::string name_;
-  std::string uri_;
-  std::string resource_;
-  UnfinishedJobs& unfinishedJobs_;
-  // 0 while no job was created.
+  int queuedJobs_;
+  std::string documentName_;
+  ByteString bytes_;
+  // 0 until the scheduler accepted the job.
   int jobId_ = 0;
   Document document_ = Document::NotStarted;
   std::string lastError_;

@@ -1,31 +1,21 @@
 #pragma once
 
-#include <map>
 #include <string>
-#include <vector>
 
 #include "platform/cups/CupsConnection.h"
 
 namespace platform::cups {
 
-// Jobs whose document was given up but that could not be cancelled, because the scheduler did
-// not answer. Each stays in its queue, without a document, until the scheduler aborts it, and
-// makes the printer look busy meanwhile; so it is cancelled the next time its queue is opened.
-class UnfinishedJobs {
- public:
-  // Cancels the job on a connection of its own; remembers it when the scheduler cannot be
-  // reached.
-  void cancel(const std::string& queue, int jobId);
-  // Cancels the jobs remembered for the queue on the connection it was just opened on.
-  void cancelRemembered(CupsConnection& connection, const std::string& queue);
-
- private:
-  enum class Cancelled { Yes, SchedulerNotReached };
-  static Cancelled cancelOn(CupsConnection& connection, const std::string& queue, int jobId);
-  static std::string key(const std::string& queue);
-
-  // By scheduler and queue: the same queue name on another scheduler is another queue.
-  std::map<std::string, std::vector<int>> remembered_;
-};
+// Jobs that may stand in a queue although the scheduler never said so: the whole Print-Job went
+// out and its answer was lost, or named no job. Their numbers are unknown, so each is kept by
+// the scheduler, the queue, its name and when it was sent, in a small file of the user's
+// ($XDG_RUNTIME_DIR, else ~/.cache, else the temporary folder). Whichever process next opens
+// the queue, the window (restarted or not) or the command line, cancels them before it counts
+// the queue's jobs: a document the user was told was not taken neither prints later nor makes
+// the queue look busy.
+void rememberUnfinishedJob(const std::string& queue, const std::string& jobName);
+// Cancels the jobs remembered for the queue on the scheduler the connection goes to, and
+// forgets them once the scheduler has answered; true when it cancelled any.
+bool cancelUnfinishedJobs(CupsConnection& connection, const std::string& queue);
 
 }  // namespace platform::cups

@@ -25,6 +25,10 @@ ipp_t* readRequest(http_t* client) {
       return nullptr;
     }
   }
+  // The document that follows a Print-Job's attributes is read and dropped.
+  char document[4096];
+  while (httpRead2(client, document, sizeof document) > 0) {
+  }
   return request;
 }
 
@@ -40,8 +44,8 @@ void addQueue(ipp_t* response) {
 }  // namespace
 
 FakeScheduler::FakeScheduler(const std::string& socketPath,
-                             std::function<void(ipp_t*)> answerCreateJob)
-    : answerCreateJob_(std::move(answerCreateJob)),
+                             std::function<void(ipp_t*)> answerPrintJob)
+    : answerPrintJob_(std::move(answerPrintJob)),
       server_(socketPath, [this](int listening) { serveOne(listening); }) {}
 
 void FakeScheduler::serveOne(int listening) {
@@ -49,8 +53,8 @@ void FakeScheduler::serveOne(int listening) {
   if (!client) return;
   while (ipp_t* request = readRequest(client)) {
     ipp_t* response = ippNewResponse(request);
-    if (ippGetOperation(request) == IPP_OP_CREATE_JOB) {
-      answerCreateJob_(response);
+    if (ippGetOperation(request) == IPP_OP_PRINT_JOB) {
+      answerPrintJob_(response);
     } else {
       addQueue(response);
     }

@@ -43,6 +43,10 @@ void useEnvironment(const std::string& dir) {
   }
   unsetenv("PRINTER");
   unsetenv("LPDEST");
+  // The jobs the spooler leaves unfinished are kept there, apart from the user's.
+  const std::string runtime = dir + "/run";
+  std::filesystem::create_directories(runtime);
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   // libcups keeps the server it found first; make it look again.
   cupsSetServer(nullptr);
 }

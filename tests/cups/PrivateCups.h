@@ -8,7 +8,8 @@
 
 // A private CUPS scheduler in a fresh temporary folder, started by scripts/private-cups, with
 // libcups in this process (and the CUPS tools the helpers run) pointed at it through
-// CUPS_SERVER, CUPS_SERVERROOT and HOME; PRINTER and LPDEST are unset. Stopped by its PID when
+// CUPS_SERVER, CUPS_SERVERROOT and HOME; PRINTER and LPDEST are unset, and XDG_RUNTIME_DIR is a
+// folder of the scheduler's. Stopped by its PID when
 // destroyed. Helpers throw std::runtime_error when the scheduler does not do what they ask.
 //
 // libcups reads CUPS_SERVERROOT and HOME once per thread, so a second scheduler in the same

@@ -192,13 +192,13 @@ INSTANTIATE_TEST_SUITE_P(
                   pointAtScheduler, 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// An answer to Create-Job is believed only when it names a job: one without a valid number was
-// not started. The scheduler's words on a refusal reach the caller without the control
+// An answer to Print-Job is believed only when it names a job: one without a valid number is
+// not taken as sent. The scheduler's words on a refusal reach the caller without the control
 // characters that could drive a terminal.
 TEST(SchedulerAnswers, NoJobIsSentWithoutAValidNumberAndReasonsComePlain) {
   struct Case {
     const char* what;
-    std::function<void(ipp_t*)> answerCreateJob;
+    std::function<void(ipp_t*)> answerPrintJob;
     const char* reasonHas;
   };
   const char* const kNoNumber = "The scheduler accepted the job but gave it no valid number.";
@@ -222,7 +222,7 @@ TEST(SchedulerAnswers, NoJobIsSentWithoutAValidNumberAndReasonsComePlain) {
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const FakeScheduler scheduler(socket, c.answerCreateJob);
+    const FakeScheduler scheduler(socket, c.answerPrintJob);
     platform::cups::CupsSpooler spooler;
     ScriptedMessageBoxes boxes;
     FakeSleeper sleeper;
