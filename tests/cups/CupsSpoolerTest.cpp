@@ -2,8 +2,12 @@
 
 #include <cups/cups.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include <functional>
+#include <thread>
 
 #include "cups/NotIppServer.h"
 #include "cups/PrivateCups.h"
@@ -46,15 +50,6 @@ TEST_F(CupsSpoolerTest, WritesArriveAsOneJobWithTheirBytesInOrder) {
   EXPECT_EQ(name, jobs[0].name);
   EXPECT_EQ(hex(first + second), hex(cups().printed(jobs[0].id)));
   EXPECT_EQ(JobState::Completed, spooler.jobStatus(kQueue, jobs[0].id).state);
-}
-
-TEST_F(CupsSpoolerTest, QueuedJobsCountsHeldAndStoppedJobs) {
-  cups().addQueue(kQueue);
-  cups().holdJob(kQueue, "held");
-  cups().stopQueueWithJob(kQueue, "waiting");
-  auto printer = spooler.open(kQueue);
-  ASSERT_TRUE(printer);
-  EXPECT_EQ(2, printer->queuedJobs());
 }
 
 TEST_F(CupsSpoolerTest, OpenNeedsAnExistingQueue) {
@@ -180,3 +175,101 @@ INSTANTIATE_TEST_SUITE_P(Cases, DefaultPrinterTest,
                                                        },
                                                        DefaultPrinter::Status::Unreachable, ""}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+struct QueuedJobCase {
+  const char* name;
+  // Leaves the queue's last job in the state.
+  std::function<void(PrivateCups&)> arrange;
+  JobState state;
+};
+
+void PrintTo(const QueuedJobCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class QueuedJobsTest : public CupsSpoolerTest, public ::testing::WithParamInterface<QueuedJobCase> {
+ protected:
+  void waitForState(int jobId, JobState state) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (spooler.jobStatus(kQueue, jobId).state != state &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(state, spooler.jobStatus(kQueue, jobId).state);
+  }
+};
+
+// The busy check takes the count from the lookup of the queue (queued-job-count); it must
+// count what Get-Jobs gives as not completed, any user's, on either lookup, and no finished job.
+TEST_P(QueuedJobsTest, TheLookupsCountIsGetJobsCount) {
+  const QueuedJobCase& c = GetParam();
+  cups().addQueue(kQueue);
+  c.arrange(cups());
+  waitForState(cups().jobs().back().id, c.state);
+  const bool unfinished = c.state == JobState::Pending || c.state == JobState::Held ||
+                          c.state == JobState::Processing || c.state == JobState::Stopped;
+  ASSERT_EQ(unfinished ? 1 : 0, cups().notCompletedJobs(kQueue));
+
+  ASSERT_EQ(DefaultPrinter::Status::Found, spooler.defaultPrinter().status);
+  auto byDefault = spooler.open(kQueue);
+  ASSERT_TRUE(byDefault);
+  EXPECT_EQ(cups().notCompletedJobs(kQueue), byDefault->queuedJobs());
+  auto byName = spooler.open(kQueue);
+  ASSERT_TRUE(byName);
+  EXPECT_EQ(cups().notCompletedJobs(kQueue), byName->queuedJobs());
+}
+
+// A job whose backend cannot write its name stays processing.
+void blockInBackend(PrivateCups& cups) {
+  const auto jobs = cups.jobs();
+  const int next = jobs.empty() ? 1 : jobs.back().id + 1;
+  ASSERT_EQ(0, mkfifo((cups.dir() + "/out/job-" + std::to_string(next) + ".name").c_str(), 0600));
+  cups.tool("lp", std::string("-d ") + kQueue + " -t blocked " + cups.dir() + "/client.conf");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, QueuedJobsTest,
+    ::testing::Values(
+        QueuedJobCase{"Pending",
+                      [](PrivateCups& cups) { cups.stopQueueWithJob(kQueue, "waiting"); },
+                      JobState::Pending},
+        QueuedJobCase{"Held", [](PrivateCups& cups) { cups.holdJob(kQueue, "held"); },
+                      JobState::Held},
+        QueuedJobCase{"HeldForAnotherUser",
+                      [](PrivateCups& cups) {
+                        cups.tool("lp", std::string("-U someone -H hold -d ") + kQueue + " " +
+                                            cups.dir() + "/client.conf");
+                      },
+                      JobState::Held},
+        QueuedJobCase{"Processing", blockInBackend, JobState::Processing},
+        // The scheduler puts a processing job whose queue is stopped back to pending; it
+        // makes no job that stays in the stopped state.
+        QueuedJobCase{"ProcessingWhenTheQueueStopped",
+                      [](PrivateCups& cups) {
+                        blockInBackend(cups);
+                        cups.tool("cupsdisable", kQueue);
+                      },
+                      JobState::Pending},
+        QueuedJobCase{"Completed",
+                      [](PrivateCups& cups) {
+                        cups.tool("lp",
+                                  std::string("-d ") + kQueue + " " + cups.dir() + "/client.conf");
+                        cups.printed(cups.jobs().back().id);
+                      },
+                      JobState::Completed},
+        QueuedJobCase{"Cancelled",
+                      [](PrivateCups& cups) {
+                        cups.holdJob(kQueue, "held");
+                        cups.tool("cancel", std::to_string(cups.jobs().back().id));
+                      },
+                      JobState::Cancelled},
+        QueuedJobCase{"Aborted",
+                      [](PrivateCups& cups) {
+                        cups.tool("lpadmin", std::string("-p ") + kQueue +
+                                                 " -v capture:/nonexistent -o "
+                                                 "printer-error-policy=abort-job");
+                        cups.tool("lp",
+                                  std::string("-d ") + kQueue + " " + cups.dir() + "/client.conf");
+                      },
+                      JobState::Aborted}),
+    [](const auto& row) { return std::string(row.param.name); });

@@ -105,14 +105,31 @@ void PrivateCups::cancelAll() {
   run("cancel -h " + socket() + " -a -x");
 }
 
-std::vector<PrivateCups::Job> PrivateCups::jobs() const {
-  http_t* http = httpConnect2(socket().c_str(), ippPort(), nullptr, AF_UNSPEC,
+namespace {
+
+// The jobs of the queue, or of every queue for none; the caller frees them.
+int getJobs(const std::string& socket, cups_job_t** list, const char* queue, int which) {
+  http_t* http = httpConnect2(socket.c_str(), ippPort(), nullptr, AF_UNSPEC,
                               HTTP_ENCRYPTION_IF_REQUESTED, 1, 5000, nullptr);
   if (!http) throw std::runtime_error("cannot reach the private scheduler");
-  cups_job_t* list = nullptr;
-  const int count = cupsGetJobs2(http, &list, nullptr, 0, CUPS_WHICHJOBS_ALL);
+  const int count = cupsGetJobs2(http, list, queue, 0, which);
   httpClose(http);
   if (count < 0) throw std::runtime_error(std::string("no jobs: ") + cupsLastErrorString());
+  return count;
+}
+
+}  // namespace
+
+int PrivateCups::notCompletedJobs(const std::string& queue) const {
+  cups_job_t* list = nullptr;
+  const int count = getJobs(socket(), &list, queue.c_str(), CUPS_WHICHJOBS_ACTIVE);
+  cupsFreeJobs(count, list);
+  return count;
+}
+
+std::vector<PrivateCups::Job> PrivateCups::jobs() const {
+  cups_job_t* list = nullptr;
+  const int count = getJobs(socket(), &list, nullptr, CUPS_WHICHJOBS_ALL);
   std::vector<Job> result;
   for (int i = 0; i < count; ++i) result.push_back({list[i].id, list[i].title});
   cupsFreeJobs(count, list);

@@ -41,6 +41,8 @@ class PrivateCups {
   void tool(const std::string& program, const std::string& arguments);
   // Every job the scheduler knows, finished ones included, oldest first.
   std::vector<Job> jobs() const;
+  // How many jobs of the queue, of any user, Get-Jobs gives as not completed.
+  int notCompletedJobs(const std::string& queue) const;
   // The bytes the printer received for a job, once the job has been printed.
   std::string printed(int jobId) const;
   // Everything the printer has received so far, by job, oldest first: "ID: HEX" for a whole
