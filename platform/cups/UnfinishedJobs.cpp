@@ -116,19 +116,24 @@ std::optional<std::vector<QueuedJob>> unfinishedJobsOf(CupsConnection& connectio
                 static_cast<int>(std::size(kWanted)), nullptr, kWanted);
   ipp_t* response = connection.request(request, "/");
   if (!response) return std::nullopt;
+  // Each job's attributes come in a group of their own, in no set order.
   std::vector<QueuedJob> jobs;
-  for (ipp_attribute_t* attribute = ippFirstAttribute(response); attribute;
+  QueuedJob job;
+  for (ipp_attribute_t* attribute = ippFirstAttribute(response);;
        attribute = ippNextAttribute(response)) {
-    const char* name = ippGetName(attribute);
-    if (ippGetGroupTag(attribute) != IPP_TAG_JOB || !name) continue;
-    const std::string wanted = name;
-    if (wanted == "job-id") {
-      jobs.push_back({ippGetInteger(attribute, 0), "", 0});
-    } else if (!jobs.empty() && wanted == "job-name") {
-      jobs.back().name = ippGetString(attribute, 0, nullptr);
-    } else if (!jobs.empty() && wanted == "time-at-creation") {
-      jobs.back().created = ippGetInteger(attribute, 0);
+    const char* name = attribute ? ippGetName(attribute) : nullptr;
+    if (!name || ippGetGroupTag(attribute) != IPP_TAG_JOB) {
+      if (job.id > 0) jobs.push_back(job);
+      job = QueuedJob{};
+      if (!attribute) break;
+      continue;
     }
+    const std::string wanted = name;
+    if (wanted == "job-id") job.id = ippGetInteger(attribute, 0);
+    if (wanted == "job-name" && ippGetString(attribute, 0, nullptr)) {
+      job.name = ippGetString(attribute, 0, nullptr);
+    }
+    if (wanted == "time-at-creation") job.created = ippGetInteger(attribute, 0);
   }
   ippDelete(response);
   return jobs;

@@ -3,14 +3,17 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/ProgramRun.h"
 #include "cups/FakeScheduler.h"
 #include "cups/PrivateCups.h"
+#include "cups/SchedulerRelay.h"
 #include "download/DownloadSettings.h"
 #include "fakes/Bytes.h"
 #include "fakes/FakeSleeper.h"
@@ -29,16 +32,17 @@ const std::string kNotAccepted =
 const std::string kOpenFailed = "OpenPrinter Failed!!!\r\nUnable to access printer";
 const std::string kNoPrinter = "No printer drivers are installed.\r\nDownload Failed!!";
 
-// The real spooler, with a hook that runs as soon as the job has been created.
+// The real spooler, with a hook that runs once the document has been started, before the
+// Print-Job that carries it goes out.
 class HookedSpooler : public platform::Spooler {
  public:
-  std::function<void()> afterCreateJob;
+  std::function<void()> afterStartDoc;
 
   platform::DefaultPrinter defaultPrinter() override { return real_.defaultPrinter(); }
   std::unique_ptr<platform::Printer> open(const std::string& name) override {
     auto printer = real_.open(name);
     if (!printer) return nullptr;
-    return std::make_unique<Printer>(std::move(printer), afterCreateJob);
+    return std::make_unique<Printer>(std::move(printer), afterStartDoc);
   }
 
  private:
@@ -77,10 +81,32 @@ void pointAtScheduler(PrivateCups& cups) {
   cupsSetServer(nullptr);
 }
 
+// The row's relay between the program and the scheduler, when it has one.
+std::unique_ptr<SchedulerRelay> relay;
+
+void throughRelay(PrivateCups& cups, SchedulerRelay::Answers answers) {
+  const std::string socket = cups.dir() + "/relay.sock";
+  relay = std::make_unique<SchedulerRelay>(socket, cups.socket());
+  relay->set(answers);
+  setenv("CUPS_SERVER", socket.c_str(), 1);
+  cupsSetServer(nullptr);
+}
+
+// The queue stopped, so that a job the scheduler took stays in it, behind a relay that passes
+// the scheduler's answers.
+void stoppedQueueThroughRelay(PrivateCups& cups) {
+  cups.tool("cupsdisable", kQueue);
+  throughRelay(cups, SchedulerRelay::Answers::Passed);
+}
+
+// Who acts after the fault: the same window, the window started again (a spooler that knows
+// nothing of the first), or the command line, a process of its own.
+enum class Next { SameWindow, RestartedWindow, CommandLine };
+
 struct FaultCase {
   const char* name;
   std::function<void(PrivateCups&)> before;
-  std::function<void(PrivateCups&)> afterCreateJob;
+  std::function<void(PrivateCups&)> afterStartDoc;
   // The message after the readiness prompt, "" for none; a message ending in the spooler's
   // reason is matched up to it, and the reason must hold reasonHas.
   std::string message;
@@ -88,6 +114,7 @@ struct FaultCase {
   std::function<void(PrivateCups&)> mend;
   // Whole settings jobs the printer ends up with, the next Apply Settings' included.
   std::size_t jobsPrinted;
+  Next next = Next::SameWindow;
 };
 
 void PrintTo(const FaultCase& c, std::ostream* os) {
@@ -96,8 +123,14 @@ void PrintTo(const FaultCase& c, std::ostream* os) {
 
 class SpoolerFaults : public PrivateCupsTest, public ::testing::WithParamInterface<FaultCase> {
  protected:
+  void TearDown() override {
+    relay.reset();
+    PrivateCupsTest::TearDown();
+  }
+
   // One Apply Settings: the messages it showed after the prompt and its pauses.
-  std::pair<std::vector<std::string>, std::vector<int>> apply() {
+  static std::pair<std::vector<std::string>, std::vector<int>> apply(
+      platform::Spooler& spooler, RecordingDownloadWindow& window) {
     ScriptedMessageBoxes boxes;
     FakeSleeper sleeper;
     platform::Platform platform{spooler, boxes, sleeper};
@@ -121,14 +154,17 @@ TEST_P(SpoolerFaults, TheUserIsToldAndTheNextApplyWorks) {
   cups().addQueue(kQueue);
   if (c.before) c.before(cups());
   PrivateCups& scheduler = cups();
-  if (c.afterCreateJob) {
-    spooler.afterCreateJob = [&] {
-      c.afterCreateJob(scheduler);
-      spooler.afterCreateJob = nullptr;
+  if (c.afterStartDoc) {
+    spooler.afterStartDoc = [&] {
+      c.afterStartDoc(scheduler);
+      spooler.afterStartDoc = nullptr;
     };
   }
 
-  const auto [shown, pauses] = apply();
+  const auto started = std::chrono::steady_clock::now();
+  const auto [shown, pauses] = apply(spooler, window);
+  // However the scheduler stalls, a request gives up within its few seconds in all.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
   if (c.message.empty()) {
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(std::vector<int>{2500}, pauses);
@@ -144,9 +180,21 @@ TEST_P(SpoolerFaults, TheUserIsToldAndTheNextApplyWorks) {
   }
 
   if (c.mend) c.mend(cups());
-  const auto [shownNext, pausesNext] = apply();
-  EXPECT_TRUE(shownNext.empty()) << shownNext.front();
-  EXPECT_EQ(std::vector<int>{2500}, pausesNext);
+  if (c.next == Next::CommandLine) {
+    const ProgramRun run = runProgram({"apply"});
+    EXPECT_EQ(0, run.status) << run.err;
+  } else {
+    platform::cups::CupsSpooler restarted;
+    RecordingDownloadWindow restartedWindow;
+    const bool same = c.next == Next::SameWindow;
+    const auto [shownNext, pausesNext] =
+        apply(same ? static_cast<platform::Spooler&>(spooler) : restarted,
+              same ? window : restartedWindow);
+    EXPECT_TRUE(shownNext.empty()) << shownNext.front();
+    EXPECT_EQ(std::vector<int>{2500}, pausesNext);
+  }
+  // A queue a row stopped takes jobs again only now, after the next action had its turn.
+  cups().tool("cupsenable", kQueue);
 
   const auto jobs = cups().jobs();
   ASSERT_FALSE(jobs.empty());
@@ -172,11 +220,11 @@ INSTANTIATE_TEST_SUITE_P(
                     cups.printed(cups.jobs().back().id);
                   },
                   2},
-        FaultCase{"SchedulerKilledAfterCreateJob", nullptr, [](PrivateCups& cups) { cups.kill(); },
+        FaultCase{"SchedulerKilledBeforePrintJob", nullptr, [](PrivateCups& cups) { cups.kill(); },
                   kNotAccepted, "", [](PrivateCups& cups) { cups.start(); }, 1},
         FaultCase{"SchedulerFrozenThroughout", [](PrivateCups& cups) { cups.freeze(); }, nullptr,
                   kOpenFailed, nullptr, [](PrivateCups& cups) { cups.thaw(); }, 1},
-        FaultCase{"SchedulerFrozenAfterCreateJobThenThawed", nullptr,
+        FaultCase{"SchedulerFrozenBeforePrintJobThenThawed", nullptr,
                   [](PrivateCups& cups) { cups.freeze(); }, kNotAccepted, "did not answer in time",
                   [](PrivateCups& cups) { cups.thaw(); }, 1},
         FaultCase{"SchedulerRestartedBetweenApplies", nullptr, nullptr, "", nullptr,
@@ -189,7 +237,21 @@ INSTANTIATE_TEST_SUITE_P(
                   [](PrivateCups& cups) { cups.removeQueue(kQueue); }, nullptr, kNoPrinter, nullptr,
                   [](PrivateCups& cups) { cups.addQueue(kQueue); }, 1},
         FaultCase{"ServerNamingAMissingSocket", pointAtMissingSocket, nullptr, kOpenFailed, nullptr,
-                  pointAtScheduler, 1}),
+                  pointAtScheduler, 1},
+        FaultCase{"SchedulerTricklingItsAnswers",
+                  [](PrivateCups& cups) { throughRelay(cups, SchedulerRelay::Answers::Trickled); },
+                  nullptr, kOpenFailed, nullptr,
+                  [](PrivateCups&) { relay->set(SchedulerRelay::Answers::Passed); }, 1},
+        // The scheduler took the whole job but its answer was lost: the job may print, so the
+        // next to open the queue cancels it before it counts the queue's jobs.
+        FaultCase{"AnswerLostThenTheRestartedWindow", stoppedQueueThroughRelay,
+                  [](PrivateCups&) { relay->set(SchedulerRelay::Answers::NextLost); }, kNotAccepted,
+                  "The scheduler did not answer in time; the job may still print.", nullptr, 1,
+                  Next::RestartedWindow},
+        FaultCase{"AnswerLostThenTheCommandLine", stoppedQueueThroughRelay,
+                  [](PrivateCups&) { relay->set(SchedulerRelay::Answers::NextLost); }, kNotAccepted,
+                  "The scheduler did not answer in time; the job may still print.", nullptr, 1,
+                  Next::CommandLine}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // An answer to Print-Job is believed only when it names a job: one without a valid number is
