@@ -147,6 +147,20 @@ std::string PrivateCups::printed(int jobId) const {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  // The backend has written the file, but the scheduler takes the job as finished only once
+  // the backend has gone.
+  while (true) {
+    cups_job_t* active = nullptr;
+    const int count = getJobs(socket(), &active, nullptr, CUPS_WHICHJOBS_ACTIVE);
+    const bool finished = std::none_of(active, active + count,
+                                       [&](const cups_job_t& job) { return job.id == jobId; });
+    cupsFreeJobs(count, active);
+    if (finished) break;
+    if (std::chrono::steady_clock::now() > deadline) {
+      throw std::runtime_error("job " + std::to_string(jobId) + " never finished");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -43,7 +43,8 @@ class PrivateCups {
   std::vector<Job> jobs() const;
   // How many jobs of the queue, of any user, Get-Jobs gives as not completed.
   int notCompletedJobs(const std::string& queue) const;
-  // The bytes the printer received for a job, once the job has been printed.
+  // The bytes the printer received for a job, once the job has been printed and the scheduler
+  // has finished it.
   std::string printed(int jobId) const;
   // Everything the printer has received so far, by job, oldest first: "ID: HEX" for a whole
   // job, "ID partial: HEX" for one the printer got only part of.
