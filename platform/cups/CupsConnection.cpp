@@ -1,5 +1,6 @@
 #include "platform/cups/CupsConnection.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -9,8 +10,11 @@ namespace platform::cups {
 namespace {
 
 constexpr int kConnectTimeoutMs = 5000;
-// Each request's time in all, from the first byte sent to the last byte of the answer.
+// Each request's time in all, from the first byte sent to the last byte of the answer, and the
+// time all the requests of a connection (a job's lookup, Print-Job and any cancels) may take
+// together.
 constexpr std::chrono::seconds kRequestTime{5};
+constexpr std::chrono::seconds kConnectionTime{6};
 // How often a wait looks at the request's clock: each quiet spell this long, so that a
 // scheduler trickling its answer cannot hold the request past its time.
 constexpr double kWaitSliceSeconds = 0.25;
@@ -64,7 +68,13 @@ int CupsConnection::keepWaiting(http_t*, void* connection) {
 
 void CupsConnection::startRequest() {
   error_.clear();
-  deadline_ = std::chrono::steady_clock::now() + kRequestTime;
+  requestStart_ = std::chrono::steady_clock::now();
+  deadline_ = requestStart_ + std::min<std::chrono::steady_clock::duration>(
+                                  kRequestTime, kConnectionTime - waited_);
+}
+
+void CupsConnection::endRequest() {
+  waited_ += std::chrono::steady_clock::now() - requestStart_;
 }
 
 bool CupsConnection::awaitAnswer() {
@@ -84,6 +94,7 @@ ipp_t* CupsConnection::request(ipp_t* request, const std::string& resource) {
   }
   startRequest();
   ipp_t* response = cupsDoRequest(http_, request, resource.c_str());
+  endRequest();
   if (!gaveUp_) return response;
   // Whatever came before the time ran out is no answer.
   ippDelete(response);
@@ -93,9 +104,20 @@ ipp_t* CupsConnection::request(ipp_t* request, const std::string& resource) {
 PostedDocument CupsConnection::post(ipp_t* request, const std::string& resource,
                                     const ByteString& document) {
   const std::unique_ptr<ipp_t, void (*)(ipp_t*)> owned(request, &ippDelete);
-  const PostedDocument notSent{PostedDocument::Sent::No, nullptr};
-  if (gaveUp_) return notSent;
+  if (gaveUp_) return {PostedDocument::Sent::No, nullptr};
   startRequest();
+  PostedDocument posted = send(request, resource, document);
+  endRequest();
+  if (gaveUp_) {
+    ippDelete(posted.response);
+    posted.response = nullptr;
+  }
+  return posted;
+}
+
+PostedDocument CupsConnection::send(ipp_t* request, const std::string& resource,
+                                    const ByteString& document) {
+  const PostedDocument notSent{PostedDocument::Sent::No, nullptr};
   const auto sendHead = [&] {
     httpClearFields(http_);
     httpSetField(http_, HTTP_FIELD_CONTENT_TYPE, "application/ipp");
@@ -130,12 +152,7 @@ PostedDocument CupsConnection::post(ipp_t* request, const std::string& resource,
       httpFlushWrite(http_) < 0) {
     return notSent;
   }
-  ipp_t* response = cupsGetResponse(http_, resource.c_str());
-  if (gaveUp_) {
-    ippDelete(response);
-    response = nullptr;
-  }
-  return {PostedDocument::Sent::Whole, response};
+  return {PostedDocument::Sent::Whole, cupsGetResponse(http_, resource.c_str())};
 }
 
 std::string percentEncoded(const std::string& text) {

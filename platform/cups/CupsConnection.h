@@ -23,8 +23,9 @@ struct PostedDocument {
 
 // A connection of our own to the scheduler named by the environment (CUPS_SERVER, client.conf),
 // on which each request gives up after a few seconds in all, however the scheduler trickles its
-// answer. libcups on its own waits a minute or more for a scheduler that accepts connections and
-// never answers, and waits anew for each byte that comes; the window is blocked meanwhile.
+// answer, and all of them together after a little more. libcups on its own waits a minute or more
+// for a scheduler that accepts connections and never answers, and waits anew for each byte that
+// comes; the window is blocked meanwhile.
 class CupsConnection {
  public:
   // Null when the scheduler cannot be reached; whyNot, if given, then holds the system's reason.
@@ -52,12 +53,17 @@ class CupsConnection {
  private:
   explicit CupsConnection(http_t* http);
   static int keepWaiting(http_t* http, void* connection);
+  PostedDocument send(ipp_t* request, const std::string& resource, const ByteString& document);
   void startRequest();
+  void endRequest();
   // Waits until the scheduler says something, within the request's time.
   bool awaitAnswer();
 
   http_t* http_;
+  std::chrono::steady_clock::time_point requestStart_;
   std::chrono::steady_clock::time_point deadline_;
+  // What the requests so far have taken together.
+  std::chrono::steady_clock::duration waited_{};
   // Our words for a failure libcups keeps none for; empty when libcups's are the reason.
   std::string error_;
   bool gaveUp_ = false;

@@ -89,6 +89,7 @@ void SchedulerRelay::relay(int client, int scheduler, bool& lost) {
         }
         break;
       case Answers::NextLost:
+      case Answers::NextHalved:
         if (!continued) {
           const std::size_t end = held.find("\r\n\r\n");
           if (end == std::string::npos) break;
@@ -96,7 +97,12 @@ void SchedulerRelay::relay(int client, int scheduler, bool& lost) {
           if (!sendAll(client, held.data(), end + 4)) return;
           held.erase(0, end + 4);
         }
-        lost = !held.empty();
+        if (held.empty()) break;
+        lost = true;
+        if (answers_ == Answers::NextHalved) {
+          sendAll(client, held.data(), held.size() / 2);
+          return;
+        }
         held.clear();
         break;
     }

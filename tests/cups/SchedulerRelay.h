@@ -17,6 +17,9 @@ class SchedulerRelay {
     // The answer after the next 100 Continue is dropped, on the connection that is open, so the
     // scheduler takes the whole request and the client never hears of it; then Passed again.
     NextLost,
+    // As NextLost, but the first half of what the answer's first read brings is passed before
+    // the connection is closed.
+    NextHalved,
   };
 
   SchedulerRelay(const std::string& socketPath, const std::string& schedulerSocket);
