@@ -9,6 +9,7 @@
 #include "app/WindowFrame.h"
 #include "app/frmFeatures.h"
 #include "artwork/Artwork.h"
+#include "artwork/RowGeometry.h"
 #include "download/DownloadSettings.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
@@ -21,19 +22,19 @@ namespace {
 
 const QSize kClientSize(726, 356);
 
-// Selection rows: eleven per column at a pitch of 24 px from y 56, boxes 137 x 21 px.
+// Selection rows: up to eleven per column from y 56, boxes 137 px wide.
 constexpr int kFirstRowTop = 56;
-constexpr int kRowPitch = 24;
 constexpr int kLeftCaptionLeft = 16;
 constexpr int kRightCaptionLeft = 288;
 constexpr int kLeftBoxLeft = 144;
 constexpr int kRightBoxLeft = 416;
-const QSize kRowSize(137, 21);
+const QSize kRowSize(137, artwork::kRowHeight);
 
 const QRect kBackground(0, 0, 726, 357);
 const QRect kHeading(8, 8, 201, 17);
-const QRect kLeftCaptions(16, 56, 129, 241);
-const QRect kRightCaptions(288, 56, 129, 255);
+// The caption pictures, painted to the rows beside the boxes.
+const QRect kLeftCaptions(kLeftCaptionLeft, kFirstRowTop, 129, 241);
+const QRect kRightCaptions(kRightCaptionLeft, kFirstRowTop, 129, 255);
 const QRect kWaitNotice(168, 144, 350, 33);
 
 constexpr int kButtonLeft = 596;
@@ -87,7 +88,7 @@ bool isLeftColumn(std::size_t box) {
 QRect rowRect(std::size_t box, int leftColumnX, int rightColumnX) {
   const std::size_t row = isLeftColumn(box) ? box : box - settings::kLeftColumnBoxes;
   return {QPoint(isLeftColumn(box) ? leftColumnX : rightColumnX,
-                 kFirstRowTop + static_cast<int>(row) * kRowPitch),
+                 kFirstRowTop + static_cast<int>(row) * artwork::kRowPitch),
           kRowSize};
 }
 
