@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/PictureButton.h"
 #include "app/ScreenCatchUp.h"
 #include "app/ScreenRatio.h"
 #include "app/WaitNotice.h"
@@ -40,25 +41,21 @@ const QRect kWaitNotice(168, 144, 350, 33);
 constexpr int kButtonLeft = 596;
 const QSize kButtonSize(128, 26);
 
-struct PictureButton {
-  const char* name;
-  int top;
-  Picture normal;  // built in, and read from its file once the pointer crosses the background
-  Picture hover;
-  char ctrlKey;
-  void (frmConfigUtility::*action)(int button);
-};
+// The buttons stand in one column.
+QRect buttonAt(int top) {
+  return {QPoint(kButtonLeft, top), kButtonSize};
+}
 
-// In the order in which a move over the background puts the normal pictures back.
-const PictureButton kButtons[] = {
-    {"imgApplySettings", 168, Picture::ApplySettingsNormal, Picture::ApplySettingsHover, 'A',
-     &frmConfigUtility::applySettings},
-    {"imgDefault", 198, Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, 'D',
+const app::PictureButton<frmConfigUtility> kButtons[] = {
+    {"imgApplySettings", buttonAt(168), Picture::ApplySettingsNormal, Picture::ApplySettingsHover,
+     'A', &frmConfigUtility::applySettings},
+    {"imgDefault", buttonAt(198), Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, 'D',
      &frmConfigUtility::restoreDefault},
-    {"imgExit", 288, Picture::ExitNormal, Picture::ExitHover, 'X', &frmConfigUtility::exitProgram},
-    {"imgPFeatures", 258, Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, 'P',
+    {"imgExit", buttonAt(288), Picture::ExitNormal, Picture::ExitHover, 'X',
+     &frmConfigUtility::exitProgram},
+    {"imgPFeatures", buttonAt(258), Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, 'P',
      &frmConfigUtility::printFeatures},
-    {"imgSFeatures", 228, Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, 'S',
+    {"imgSFeatures", buttonAt(228), Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, 'S',
      &frmConfigUtility::showFeatures},
 };
 
@@ -163,16 +160,8 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   // painted.
   imgBackground_->setAttribute(Qt::WA_OpaquePaintEvent);
 
-  for (const PictureButton& row : kButtons) {
-    auto* button =
-        new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
-                                app::builtIn(row.normal, ratio), this);
-    button->setButtonCaption(artwork::captions(row.normal).value(0));
-    const std::size_t number = hover_.add({button, row.normal, row.hover});
-    connect(button, &app::SurfacePicture::moved, this,
-            [this, number] { hover_.overButton(number); });
-    connect(button, &app::SurfacePicture::released, this,
-            [this, action = row.action](int code) { (this->*action)(code); });
+  for (const auto& row : kButtons) {
+    app::SurfacePicture* button = app::makePictureButton(row, hover_, *this);
     if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
@@ -329,7 +318,7 @@ bool frmConfigUtility::character() {
 
 void frmConfigUtility::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
   if (modifiers == Qt::AltModifier) moveFocusByAltKey(letter);
-  if (modifiers == Qt::ControlModifier) runCtrlKey(letter);
+  if (modifiers == Qt::ControlModifier) app::runCtrlKey(kButtons, letter, *this);
 }
 
 void frmConfigUtility::moveFocusByAltKey(char letter) {
@@ -343,14 +332,6 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
     app::closePopups();
     comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
     return;
-  }
-}
-
-void frmConfigUtility::runCtrlKey(char letter) {
-  for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey != letter) continue;
-    app::closePopups();
-    (this->*row.action)(platform::kLeftButton);
   }
 }
 
