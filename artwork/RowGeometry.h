@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The rows of the configuration window's two columns, which the caption pictures are painted
