@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include <functional>
 #include <thread>
@@ -139,43 +141,52 @@ void addQueue(PrivateCups& cups) {
   cups.addQueue(kQueue);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DefaultPrinterTest,
-                         ::testing::Values(DefaultCase{"SchedulerDefault", addQueue,
-                                                       DefaultPrinter::Status::Found, kQueue},
-                                           DefaultCase{"InstanceNamedInPrinterVariable",
-                                                       [](PrivateCups& cups) {
-                                                         addQueue(cups);
-                                                         setenv("PRINTER", "MRL770/copy", 1);
-                                                       },
-                                                       DefaultPrinter::Status::Found, kQueue},
-                                           DefaultCase{"NoPrinterAtAll", [](PrivateCups&) {},
-                                                       DefaultPrinter::Status::NoPrinter, ""},
-                                           DefaultCase{"PrintersButNoDefault",
-                                                       [](PrivateCups& cups) {
-                                                         addQueue(cups);
-                                                         cups.addQueue("Other");
-                                                         cups.removeQueue("Other");
-                                                       },
-                                                       DefaultPrinter::Status::NoDefault, ""},
-                                           DefaultCase{"DefaultNamesAQueueThatIsGone",
-                                                       [](PrivateCups& cups) {
-                                                         addQueue(cups);
-                                                         setenv("PRINTER", "Gone", 1);
-                                                       },
-                                                       DefaultPrinter::Status::NoDefault, ""},
-                                           DefaultCase{"StoppedScheduler",
-                                                       [](PrivateCups& cups) {
-                                                         addQueue(cups);
-                                                         cups.stop();
-                                                       },
-                                                       DefaultPrinter::Status::Unreachable, ""},
-                                           DefaultCase{"FrozenScheduler",
-                                                       [](PrivateCups& cups) {
-                                                         addQueue(cups);
-                                                         cups.freeze();
-                                                       },
-                                                       DefaultPrinter::Status::Unreachable, ""}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DefaultPrinterTest,
+    ::testing::Values(
+        DefaultCase{"SchedulerDefault", addQueue, DefaultPrinter::Status::Found, kQueue},
+        DefaultCase{"InstanceNamedInPrinterVariable",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      setenv("PRINTER", "MRL770/copy", 1);
+                    },
+                    DefaultPrinter::Status::Found, kQueue},
+        DefaultCase{"InstanceNamedInUsersLpoptions",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      cups.addQueue("Other");
+                      std::filesystem::create_directories(cups.dir() + "/home/.cups");
+                      std::ofstream(cups.dir() + "/home/.cups/lpoptions")
+                          << "Default MRL770/copy sides=one\n";
+                    },
+                    DefaultPrinter::Status::Found, kQueue},
+        DefaultCase{"NoPrinterAtAll", [](PrivateCups&) {}, DefaultPrinter::Status::NoPrinter, ""},
+        DefaultCase{"PrintersButNoDefault",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      cups.addQueue("Other");
+                      cups.removeQueue("Other");
+                    },
+                    DefaultPrinter::Status::NoDefault, ""},
+        DefaultCase{"DefaultNamesAQueueThatIsGone",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      setenv("PRINTER", "Gone", 1);
+                    },
+                    DefaultPrinter::Status::NoDefault, ""},
+        DefaultCase{"StoppedScheduler",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      cups.stop();
+                    },
+                    DefaultPrinter::Status::Unreachable, ""},
+        DefaultCase{"FrozenScheduler",
+                    [](PrivateCups& cups) {
+                      addQueue(cups);
+                      cups.freeze();
+                    },
+                    DefaultPrinter::Status::Unreachable, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct QueuedJobCase {
   const char* name;
