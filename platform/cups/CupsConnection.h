@@ -14,7 +14,7 @@ namespace platform::cups {
 // How far a request with a document got, and the scheduler's answer if it gave one.
 struct PostedDocument {
   enum class Sent {
-    No,     // the scheduler refused the request before its body, or could not be reached
+    No,     // the body did not go out whole (refused before it, unreachable, cut short): no job
     Whole,  // every byte went out; response holds the answer, or null when it was lost
   };
   Sent sent;
