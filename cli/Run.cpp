@@ -13,8 +13,6 @@ namespace cli {
 
 namespace {
 
-constexpr const char* kProgram = "mrl770-settings";
-
 struct Command {
   const char* name;
   std::string help;
@@ -48,8 +46,9 @@ const char* const kPrintHelp =
     "--wait follows the job until it ends, at most --timeout SECONDS (60 unless told);\n"
     "only a completed job ends with status 0.\n";
 
-std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own) {
-  own.insert(own.end(), printOptions().begin(), printOptions().end());
+std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own,
+                                          const std::vector<KnownOption>& print) {
+  own.insert(own.end(), print.begin(), print.end());
   return own;
 }
 
@@ -82,7 +81,7 @@ const std::vector<Command>& commands() {
                    "empty. --from sends a command saved by encode (raw or hex; - for stdin) after\n"
                    "checking it as decode does.\n") +
            kPrintHelp,
-       withPrintOptions({{"--from", true}}), true, applyCommand},
+       withPrintOptions({{"--from", true}}, severalQueuesPrintOptions()), true, applyCommand},
       {"features",
        std::string(
            "Usage: mrl770-settings features [--emulation IBM|ESC/P] [-d QUEUE] [-h SERVER]\n"
@@ -91,7 +90,8 @@ const std::vector<Command>& commands() {
            "Prints the features page in the emulation (ESC/P unless told). --out writes\n"
            "the page's bytes to FILE, or to stdout for -, instead.\n") +
            kPrintHelp,
-       withPrintOptions({{"--emulation", true}, {"--out", true}}), false, featuresCommand},
+       withPrintOptions({{"--emulation", true}, {"--out", true}}, printOptions()), false,
+       featuresCommand},
       {"list",
        "Usage: mrl770-settings list [--json]\n"
        "\n"
