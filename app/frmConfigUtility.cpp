@@ -1,14 +1,17 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/frmConfigUtility.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/PictureButton.h"
 #include "app/ScreenCatchUp.h"
 #include "app/ScreenRatio.h"
 #include "app/WaitNotice.h"
 #include "app/WindowFrame.h"
 #include "app/frmFeatures.h"
 #include "artwork/Artwork.h"
+#include "artwork/RowGeometry.h"
 #include "download/DownloadSettings.h"
 #include "features/PrintFeatures.h"
 #include "platform/MouseButton.h"
@@ -21,43 +24,39 @@ namespace {
 
 const QSize kClientSize(726, 356);
 
-// Selection rows: eleven per column at a pitch of 24 px from y 56, boxes 137 x 21 px.
+// Selection rows: up to eleven per column from y 56, boxes 137 px wide.
 constexpr int kFirstRowTop = 56;
-constexpr int kRowPitch = 24;
 constexpr int kLeftCaptionLeft = 16;
 constexpr int kRightCaptionLeft = 288;
 constexpr int kLeftBoxLeft = 144;
 constexpr int kRightBoxLeft = 416;
-const QSize kRowSize(137, 21);
+const QSize kRowSize(137, artwork::kRowHeight);
 
 const QRect kBackground(0, 0, 726, 357);
 const QRect kHeading(8, 8, 201, 17);
-const QRect kLeftCaptions(16, 56, 129, 241);
-const QRect kRightCaptions(288, 56, 129, 255);
+// The caption pictures, painted to the rows beside the boxes.
+const QRect kLeftCaptions(kLeftCaptionLeft, kFirstRowTop, 129, 241);
+const QRect kRightCaptions(kRightCaptionLeft, kFirstRowTop, 129, 255);
 const QRect kWaitNotice(168, 144, 350, 33);
 
 constexpr int kButtonLeft = 596;
 const QSize kButtonSize(128, 26);
 
-struct PictureButton {
-  const char* name;
-  int top;
-  Picture normal;  // built in, and read from its file once the pointer crosses the background
-  Picture hover;
-  char ctrlKey;
-  void (frmConfigUtility::*action)(int button);
-};
+// The buttons stand in one column.
+QRect buttonAt(int top) {
+  return {QPoint(kButtonLeft, top), kButtonSize};
+}
 
-// In the order in which a move over the background puts the normal pictures back.
-const PictureButton kButtons[] = {
-    {"imgApplySettings", 168, Picture::ApplySettingsNormal, Picture::ApplySettingsHover, 'A',
-     &frmConfigUtility::applySettings},
-    {"imgDefault", 198, Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, 'D',
+const app::PictureButton<frmConfigUtility> kButtons[] = {
+    {"imgApplySettings", buttonAt(168), Picture::ApplySettingsNormal, Picture::ApplySettingsHover,
+     'A', &frmConfigUtility::applySettings},
+    {"imgDefault", buttonAt(198), Picture::RestoreDefaultNormal, Picture::RestoreDefaultHover, 'D',
      &frmConfigUtility::restoreDefault},
-    {"imgExit", 288, Picture::ExitNormal, Picture::ExitHover, 'X', &frmConfigUtility::exitProgram},
-    {"imgPFeatures", 258, Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, 'P',
+    {"imgExit", buttonAt(288), Picture::ExitNormal, Picture::ExitHover, 'X',
+     &frmConfigUtility::exitProgram},
+    {"imgPFeatures", buttonAt(258), Picture::PrintFeaturesNormal, Picture::PrintFeaturesHover, 'P',
      &frmConfigUtility::printFeatures},
-    {"imgSFeatures", 228, Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, 'S',
+    {"imgSFeatures", buttonAt(228), Picture::ShowFeaturesNormal, Picture::ShowFeaturesHover, 'S',
      &frmConfigUtility::showFeatures},
 };
 
@@ -87,7 +86,7 @@ bool isLeftColumn(std::size_t box) {
 QRect rowRect(std::size_t box, int leftColumnX, int rightColumnX) {
   const std::size_t row = isLeftColumn(box) ? box : box - settings::kLeftColumnBoxes;
   return {QPoint(isLeftColumn(box) ? leftColumnX : rightColumnX,
-                 kFirstRowTop + static_cast<int>(row) * kRowPitch),
+                 kFirstRowTop + static_cast<int>(row) * artwork::kRowPitch),
           kRowSize};
 }
 
@@ -162,16 +161,8 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
   // painted.
   imgBackground_->setAttribute(Qt::WA_OpaquePaintEvent);
 
-  for (const PictureButton& row : kButtons) {
-    auto* button =
-        new app::SurfacePicture(row.name, QRect(QPoint(kButtonLeft, row.top), kButtonSize),
-                                app::builtIn(row.normal, ratio), this);
-    button->setButtonCaption(artwork::captions(row.normal).value(0));
-    const std::size_t number = hover_.add({button, row.normal, row.hover});
-    connect(button, &app::SurfacePicture::moved, this,
-            [this, number] { hover_.overButton(number); });
-    connect(button, &app::SurfacePicture::released, this,
-            [this, action = row.action](int code) { (this->*action)(code); });
+  for (const auto& row : kButtons) {
+    app::SurfacePicture* button = app::makePictureButton(row, hover_, *this);
     if (row.action == &frmConfigUtility::applySettings) imgApplySettings_ = button;
   }
 
@@ -328,7 +319,7 @@ bool frmConfigUtility::character() {
 
 void frmConfigUtility::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
   if (modifiers == Qt::AltModifier) moveFocusByAltKey(letter);
-  if (modifiers == Qt::ControlModifier) runCtrlKey(letter);
+  if (modifiers == Qt::ControlModifier) app::runCtrlKey(kButtons, letter, *this);
 }
 
 void frmConfigUtility::moveFocusByAltKey(char letter) {
@@ -342,14 +333,6 @@ void frmConfigUtility::moveFocusByAltKey(char letter) {
     app::closePopups();
     comboBoxes_[i]->setFocus(Qt::ShortcutFocusReason);
     return;
-  }
-}
-
-void frmConfigUtility::runCtrlKey(char letter) {
-  for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey != letter) continue;
-    app::closePopups();
-    (this->*row.action)(platform::kLeftButton);
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include <QLabel>
@@ -71,7 +72,6 @@ class frmConfigUtility : public QWidget,
   // Names each box by the caption painted beside it; the left column's follow the emulation.
   void nameBoxes(artwork::Picture leftCaptions);
   void moveFocusByAltKey(char letter);
-  void runCtrlKey(char letter);
   bool userConfirmsQuit();
   void endProgram();
 

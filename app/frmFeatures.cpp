@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/frmFeatures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "app/PictureButton.h"
 #include "app/SurfacePicture.h"
 #include "app/WindowFrame.h"
 #include "artwork/Artwork.h"
@@ -22,17 +24,7 @@ const QRect kTitle(8, 5, 153, 17);
 const QRect kFeatureText(8, 120, 577, 293);
 const QColor kTextColour(0, 0, 64);
 
-struct PictureButton {
-  const char* name;
-  QRect geometry;
-  Picture normal;  // built in, and read from its file once the pointer crosses the background
-  Picture hover;
-  char ctrlKey;
-  void (frmFeatures::*action)(int button);
-};
-
-// In the order in which a move over the background puts the normal pictures back.
-const PictureButton kButtons[] = {
+const app::PictureButton<frmFeatures> kButtons[] = {
     {"imgClose", QRect(600, 392, 126, 24), Picture::CloseNormal, Picture::CloseHover, 'C',
      &frmFeatures::closeFeatures},
     {"imgPrintFeatures", QRect(600, 360, 128, 26), Picture::PrintFeaturesNormal,
@@ -82,16 +74,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   addLabel("Label2", QStringLiteral("Zel MRL 770  Features"), kTitle,
            fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
-  for (const PictureButton& row : kButtons) {
-    auto* button =
-        new app::SurfacePicture(row.name, row.geometry, app::builtIn(row.normal, ratio), this);
-    button->setButtonCaption(artwork::captions(row.normal).value(0));
-    const std::size_t number = hover_.add({button, row.normal, row.hover});
-    connect(button, &app::SurfacePicture::moved, this,
-            [this, number] { hover_.overButton(number); });
-    connect(button, &app::SurfacePicture::released, this,
-            [this, action = row.action](int code) { (this->*action)(code); });
-  }
+  for (const auto& row : kButtons) app::makePictureButton(row, hover_, *this);
 
   auto* text = new QPlainTextEdit(this);
   text->setObjectName(QStringLiteral("txtFeatures"));
@@ -128,13 +111,7 @@ void frmFeatures::closeEvent(QCloseEvent* event) {
 }
 
 void frmFeatures::keyUp(char letter, Qt::KeyboardModifiers modifiers) {
-  if (modifiers != Qt::ControlModifier) return;
-  for (const PictureButton& row : kButtons) {
-    if (row.ctrlKey != letter) continue;
-    // The text box's context menu would stay up over the window the action leaves or prints from.
-    app::closePopups();
-    (this->*row.action)(platform::kLeftButton);
-  }
+  if (modifiers == Qt::ControlModifier) app::runCtrlKey(kButtons, letter, *this);
 }
 
 void frmFeatures::backToConfiguration() {

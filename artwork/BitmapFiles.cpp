@@ -1,25 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "artwork/BitmapFiles.h"
 
 namespace artwork {
 
-// The build reads the file names from the lines below, one row a line: keep that form.
 const std::vector<BitmapFile>& bitmapFiles() {
+  // The rows are made from bitmap-files.txt when the build is configured.
   static const std::vector<BitmapFile> files = {
-      {"Apply_Settings1.bmp", Picture::ApplySettingsNormal},
-      {"Apply_Settings2.bmp", Picture::ApplySettingsHover},
-      {"Restore_Default1.bmp", Picture::RestoreDefaultNormal},
-      {"Restore_Default2.bmp", Picture::RestoreDefaultHover},
-      {"Show_Features1.bmp", Picture::ShowFeaturesNormal},
-      {"Show_Features2.bmp", Picture::ShowFeaturesHover},
-      {"Print_Features1.bmp", Picture::PrintFeaturesNormal},
-      {"Print_Features2.bmp", Picture::PrintFeaturesHover},
-      {"Exit_Button1.bmp", Picture::ExitNormal},
-      {"Exit_Button2.bmp", Picture::ExitHover},
-      {"Close_Button1.bmp", Picture::CloseNormal},
-      {"Close_Button2.bmp", Picture::CloseHover},
-      // "Atribute" is spelled so on purpose: the design names the caption files this way.
-      {"Atribute1.bmp", Picture::LeftCaptionsEscP},
-      {"Atribute11.bmp", Picture::LeftCaptionsIbm},
+#include "BitmapFileRows.inc"
   };
   return files;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include <vector>
@@ -12,8 +13,8 @@ struct BitmapFile {
   Picture picture;
 };
 
-// Every bitmap file of the program, each named once: the build writes them, the windows and
-// the picture folder find a picture's file here.
+// Every bitmap file of the program, as artwork/bitmap-files.txt names each once: the build
+// writes them, the windows and the picture folder find a picture's file here.
 const std::vector<BitmapFile>& bitmapFiles();
 
 // The name of the file that holds a picture, or null for a picture that is only built in.

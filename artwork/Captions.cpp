@@ -1,47 +1,59 @@
+// SPDX-License-Identifier: Apache-2.0
 #include <QPainter>
 
 #include "artwork/Lettering.h"
 #include "artwork/Palette.h"
 #include "artwork/Pictures.h"
+#include "artwork/RowGeometry.h"
+#include "settings/Catalogue.h"
 
 namespace artwork {
 
 namespace {
 
-// The painted wording, '&' before the underlined letter. It follows the caption labels of the
-// settings catalogue, except where the window paints something else: "LQ Font Type", the
-// emulation's own name for the character table, and "Copy Mode", which has no label at all.
-const char* const kLeftCaptions[] = {
-    "Printing Mo&de", "&High Speed Draft", "Font T&ype",     "L&Q Font Type", "&Pitch",
-    "&Font Lock",     "Pitch Loc&k",       "&Auto LineFeed", "E&mulation",
-};
-const char* const kCharacterTableEscP = "&Character Table";
-const char* const kCharacterTableIbm = "&Character Set";
+using settings::Box;
 
-const char* const kRightCaptions[] = {
-    "A&uto CR Return", "&Roll Paper Support", "T&ear Off",       "Page Le&ngth",
-    "&Line Spacing",   "Slashed &Zero",       "Skip O&ver Perf", "Fricti&on Eject",
-    "&Interface",      "&Strobe Edge",        "&Copy Mode",
+// The painted wording where it differs from the caption labels of the settings catalogue:
+// "LQ Font Type", the ESC/P name of the character table, and "Copy Mode", which has no label.
+struct PaintedCaption {
+  Box box;
+  const char* caption;
+  bool escPOnly;  // under IBM the row reads as its label
+};
+
+const PaintedCaption kPaintedCaptions[] = {
+    {Box::NLQFontType, "L&Q Font Type", false},
+    {Box::CharacterTable, "&Character Table", true},
+    {Box::CopyMode, "&Copy Mode", false},
 };
 
 constexpr int kCaptionWidth = 131;
-constexpr int kRowPitch = 24;
-// Each caption is centred on the 21 px of its row's selection box, which centres its text too.
 // The window shows only the top 15 px of the right column's last row (Copy Mode); centring
 // that caption in the top 17 px keeps its underline in view.
-constexpr int kRowHeight = 21;
 constexpr int kClippedRowHeight = 17;
 constexpr int kCaptionPixelSize = 12;
 // The window shows only 129 px of each caption picture; keep clear of that edge.
 constexpr int kCaptionRoom = 124;
 constexpr int kCaptionIndent = 2;
 
-QStringList everyCaption() {
+QString captionOf(Box box, bool ibm) {
+  for (const PaintedCaption& painted : kPaintedCaptions) {
+    if (painted.box == box && !(ibm && painted.escPOnly)) {
+      return QString::fromLatin1(painted.caption);
+    }
+  }
+  return QString::fromLatin1(settings::boxDefinition(box).caption);
+}
+
+// The captions of the boxes first to end - 1, top to bottom.
+QStringList columnCaptions(std::size_t first, std::size_t end, bool ibm) {
   QStringList captions;
-  for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
-  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
-  captions << QString::fromLatin1(kCharacterTableEscP) << QString::fromLatin1(kCharacterTableIbm);
+  for (std::size_t i = first; i < end; ++i) captions << captionOf(static_cast<Box>(i), ibm);
   return captions;
+}
+
+QStringList everyCaption() {
+  return leftCaptions(false) + leftCaptions(true) + rightCaptions();
 }
 
 QImage paintCaptions(const QStringList& captions, int height, bool lastRowClipped, qreal ratio) {
@@ -62,16 +74,11 @@ QImage paintCaptions(const QStringList& captions, int height, bool lastRowClippe
 }  // namespace
 
 QStringList leftCaptions(bool ibm) {
-  QStringList captions;
-  for (const char* caption : kLeftCaptions) captions << QString::fromLatin1(caption);
-  captions << QString::fromLatin1(ibm ? kCharacterTableIbm : kCharacterTableEscP);
-  return captions;
+  return columnCaptions(0, settings::kLeftColumnBoxes, ibm);
 }
 
 QStringList rightCaptions() {
-  QStringList captions;
-  for (const char* caption : kRightCaptions) captions << QString::fromLatin1(caption);
-  return captions;
+  return columnCaptions(settings::kLeftColumnBoxes, settings::kBoxCount, false);
 }
 
 QString waitNoticeText() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // mrl770-artwork FOLDER: writes the bitmap files the windows load at run time into FOLDER.
 
 #include <QDir>

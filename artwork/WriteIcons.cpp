@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // mrl770-icons FOLDER NAME: writes the window icon into FOLDER laid out as an icon theme,
 // <width>x<height>/apps/NAME.png, at its own size and at twice and four times that size, each
 // drawn at its size rather than scaled from a smaller one.

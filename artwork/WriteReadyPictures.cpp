@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // mrl770-ready-pictures FILE: writes FILE, a C++ source that holds the pictures of the
 // configuration window's first paint, drawn at the usual device pixel ratios, so that the
 // program opens its window without drawing any of them.

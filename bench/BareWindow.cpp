@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The floor of the start-up benchmark: a bare Qt window, a 320 x 200 label that quits after
 // its first paint.
 #include <QApplication>

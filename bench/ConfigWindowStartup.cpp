@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The program's start-up for the benchmark: the configuration window built and shown as the
 // program does, ending after its first paint.
 #include <QApplication>

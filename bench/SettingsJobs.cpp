@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Sends Apply Settings jobs in a row to the default printer, through the spooler module as the
 // program loads it, with the readiness prompt answered OK and without the pause after each job:
 //   bench_settings_jobs MODULE COUNT

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # A folder of the core as a library of its own, linking only the folders below it. Each library
 # has an include root of its own that holds just its folder, and a library sees only the roots
 # of what it links: a header included across the floors is not found, so the build fails there.

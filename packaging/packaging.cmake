@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Install rules. Every destination is relative to the prefix, so that DESTDIR (and the Debian
 # package's build, debian/) can stage the tree anywhere.
 include(GNUInstallDirs)

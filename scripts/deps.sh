@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages that building, running and testing need, when any is missing.
 # Sourced by scripts/run and scripts/test.
 

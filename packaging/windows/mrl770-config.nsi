@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: Apache-2.0
 ; The Windows installer, built by scripts/package-windows, which defines:
 ;   VERSION    the version the installer names
 ;   FILES      the folder of the files to install, the same as the zip's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The entry of the CUPS spooler module, which the program loads on its first print.
 #include "platform/SpoolerModule.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Grabs both windows as a user first sees them into PNG files:
 //   QT_QPA_PLATFORM=offscreen build/bin/window_screenshots docs
 // and, for a screen of twice the pixels, into files named NAME@2x.png:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "UserInput.h"
 
 // QTest presses the modifier keys before the letter and releases them after it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A spooler module from another build of the program. Its spooler has a default printer, so a
 // program that used it would find one.
 #include "platform/SpoolerModule.h"
