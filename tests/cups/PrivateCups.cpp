@@ -77,8 +77,8 @@ PrivateCups::~PrivateCups() {
   }
 }
 
-void PrivateCups::addQueue(const std::string& name) {
-  run(script("queue " + dir_ + " " + name));
+void PrivateCups::addQueue(const std::string& name, const std::string& description) {
+  run(script("queue " + dir_ + " " + name + (description.empty() ? "" : " '" + description + "'")));
 }
 
 void PrivateCups::removeQueue(const std::string& name) {

@@ -29,8 +29,9 @@ class PrivateCups {
   const std::string& dir() const { return dir_; }
   std::string socket() const { return dir_ + "/cups.sock"; }
 
-  // A raw queue whose jobs land in dir()/out, made the scheduler's default.
-  void addQueue(const std::string& name);
+  // A raw queue whose jobs land in dir()/out, made the scheduler's default; DESCRIPTION, if
+  // given, is what its printer-info says.
+  void addQueue(const std::string& name, const std::string& description = "");
   void removeQueue(const std::string& name);
   // Submits a one-byte job that stays held in the queue.
   void holdJob(const std::string& queue, const std::string& jobName);
