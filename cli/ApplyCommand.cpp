@@ -32,8 +32,10 @@ WindowState settingsToApply(const Arguments& arguments, Outside& outside) {
 }  // namespace
 
 int applyCommand(const Arguments& arguments, Outside& outside) {
-  mdlFlagSettings::NoWindow window(settingsToApply(arguments, outside).boxes());
-  return submitJob(arguments, outside, [&window](platform::Platform& platform) {
+  const settings::SelectionBoxes boxes = settingsToApply(arguments, outside).boxes();
+  // A window of its own for each queue's job, which may run beside the others.
+  return submitJob(arguments, outside, [&boxes](platform::Platform& platform) {
+    mdlFlagSettings::NoWindow window(boxes);
     return mdlFlagSettings::DownloadSettings(
         mdlFlagSettings::fncGetFlagWords(window.selectionBoxes().selections()), platform, window);
   });

@@ -9,10 +9,22 @@ namespace cli {
 std::optional<std::string> Arguments::value(const std::string& option) const {
   const auto found = options.find(option);
   if (found == options.end()) return std::nullopt;
-  return found->second;
+  return found->second.front();
+}
+
+std::vector<std::string> Arguments::values(const std::string& option) const {
+  const auto found = options.find(option);
+  return found == options.end() ? std::vector<std::string>{} : found->second;
 }
 
 namespace {
+
+void addOption(const KnownOption& option, const std::string& value, Arguments& parsed) {
+  if (parsed.has(option.name) && !option.repeats) {
+    throw Failure(kUsageError, std::string(option.name) + " is given more than once");
+  }
+  parsed.options[option.name].push_back(value);
+}
 
 // "-dQUEUE" or "-d QUEUE": the value glued to the letter or the next argument.
 void parseLetter(const std::vector<std::string>& arguments, std::size_t& i,
@@ -23,13 +35,10 @@ void parseLetter(const std::vector<std::string>& arguments, std::size_t& i,
     if (option.letter != '\0' && option.letter == argument[1]) known = &option;
   }
   if (!known) throw Failure(kUsageError, "unknown option " + quoted(argument.substr(0, 2)));
-  if (parsed.has(known->name)) {
-    throw Failure(kUsageError, std::string(known->name) + " is given more than once");
-  }
   if (argument.size() > 2) {
-    parsed.options[known->name] = argument.substr(2);
+    addOption(*known, argument.substr(2), parsed);
   } else if (i + 1 < arguments.size()) {
-    parsed.options[known->name] = arguments[++i];
+    addOption(*known, arguments[++i], parsed);
   } else {
     throw Failure(kUsageError, argument + " needs a value");
   }
@@ -58,7 +67,6 @@ Arguments parseArguments(const std::vector<std::string>& arguments,
       if (name == option.name) known = &option;
     }
     if (!known) throw Failure(kUsageError, "unknown option " + quoted(name));
-    if (parsed.has(name)) throw Failure(kUsageError, name + " is given more than once");
     std::string value;
     if (!known->takesValue) {
       if (equals != std::string::npos) throw Failure(kUsageError, name + " takes no value");
@@ -69,7 +77,7 @@ Arguments parseArguments(const std::vector<std::string>& arguments,
     } else {
       throw Failure(kUsageError, name + " needs a value");
     }
-    parsed.options[name] = value;
+    addOption(*known, value, parsed);
   }
   return parsed;
 }

@@ -6,6 +6,9 @@
 
 namespace cli {
 
+// The name each message on stderr begins with.
+inline constexpr const char* kProgram = "mrl770-settings";
+
 // The exit statuses that scripts rely on.
 enum ExitStatus : int {
   kDone = 0,

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "platform/Sleeper.h"
@@ -16,11 +17,15 @@ struct Outside {
   std::ostream& out;
   std::ostream& err;
   platform::Spooler& spooler;
+  // Also used by several threads at once, when a command prints to several queues.
   platform::Sleeper& sleeper;
   // Points the spooler at another server (--server); false where the spooler has none.
   std::function<bool(const std::string& server)> useServer;
   // Whether standard output is a terminal, which raw bytes must not be written to.
   std::function<bool()> outIsTerminal = [] { return false; };
+  // A spooler of its own for a job sent beside others, in another thread: libcups keeps its
+  // state per thread, and a spooler keeps its own between calls.
+  std::function<std::unique_ptr<platform::Spooler>()> newSpooler;
 };
 
 }  // namespace cli

@@ -14,8 +14,6 @@ namespace cli {
 
 namespace {
 
-constexpr const char* kProgram = "mrl770-settings";
-
 struct Command {
   const char* name;
   std::string help;
@@ -49,8 +47,9 @@ const char* const kPrintHelp =
     "--wait follows the job until it ends, at most --timeout SECONDS (60 unless told);\n"
     "only a completed job ends with status 0.\n";
 
-std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own) {
-  own.insert(own.end(), printOptions().begin(), printOptions().end());
+std::vector<KnownOption> withPrintOptions(std::vector<KnownOption> own,
+                                          const std::vector<KnownOption>& print) {
+  own.insert(own.end(), print.begin(), print.end());
   return own;
 }
 
@@ -58,12 +57,16 @@ const std::vector<Command>& commands() {
   static const std::vector<Command> table = {
       {"encode",
        "Usage: mrl770-settings encode [NAME=VALUE ...] [--raw]\n"
+       "       mrl770-settings encode --batch [--raw] <SETTINGS\n"
        "\n"
        "Prints the 15-byte settings command as hex bytes; --raw writes the bytes themselves.\n"
        "NAME is a box's name or caption (see mrl770-settings list); VALUE an entry's text, its\n"
        "first word when no other entry shares it (PageLength=6), or #N, the entry at index N.\n"
-       "Boxes not named keep their defaults; FontType, Emulation and Interface are set first.\n",
-       {{"--raw", false}},
+       "Boxes not named keep their defaults; FontType, Emulation and Interface are set first.\n"
+       "--batch reads one set of NAME=VALUE words a line from stdin (blanks inside double\n"
+       "quotes: CharacterTable=\"Set 2\") and prints one command a line, an empty line for a\n"
+       "bad one, which stderr names by its number; the exit status is the worst line's.\n",
+       {{"--raw", false}, {"--batch", false}},
        true,
        encodeCommand},
       {"decode",
@@ -76,14 +79,19 @@ const std::vector<Command>& commands() {
        true,
        decodeCommand},
       {"apply",
-       std::string("Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE|-] [-d QUEUE]\n"
-                   "                             [-h SERVER] [--json] [--wait [--timeout S]]\n"
-                   "\n"
-                   "Sends the settings command as one job. Refuses a printer whose queue is not\n"
-                   "empty. --from sends a command saved by encode (raw or hex; - for stdin) after\n"
-                   "checking it as decode does.\n") +
+       std::string(
+           "Usage: mrl770-settings apply [NAME=VALUE ... | --from FILE|-]\n"
+           "                             [-d QUEUE ... | --all | --all-queues] [-h SERVER]\n"
+           "                             [--json] [--wait [--timeout S]]\n"
+           "\n"
+           "Sends the settings command as one job. Refuses a printer whose queue is not\n"
+           "empty. --from sends a command saved by encode (raw or hex; - for stdin) after\n"
+           "checking it as decode does. -d may be given for several queues; --all takes every\n"
+           "queue whose driver or description names the MRL 770, --all-queues every queue.\n"
+           "Several queues get their jobs at once; each reports as one queue alone would, in\n"
+           "the order given (by name for --all), and the exit status is the worst of theirs.\n") +
            kPrintHelp,
-       withPrintOptions({{"--from", true}}), true, applyCommand},
+       withPrintOptions({{"--from", true}}, severalQueuesPrintOptions()), true, applyCommand},
       {"features",
        std::string(
            "Usage: mrl770-settings features [--emulation IBM|ESC/P] [-d QUEUE] [-h SERVER]\n"
@@ -92,7 +100,8 @@ const std::vector<Command>& commands() {
            "Prints the features page in the emulation (ESC/P unless told). --out writes\n"
            "the page's bytes to FILE, or to stdout for -, instead.\n") +
            kPrintHelp,
-       withPrintOptions({{"--emulation", true}, {"--out", true}}), false, featuresCommand},
+       withPrintOptions({{"--emulation", true}, {"--out", true}}, printOptions()), false,
+       featuresCommand},
       {"list",
        "Usage: mrl770-settings list [--json]\n"
        "\n"

@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <future>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "cli/Failure.h"
+#include "cli/Queues.h"
 #include "cli/Text.h"
 #include "cli/WaitForJob.h"
 
@@ -140,6 +143,93 @@ std::optional<int> waitSeconds(const Arguments& arguments) {
   return seconds;
 }
 
+// What every queue's job shares.
+struct Job {
+  std::optional<std::string> server;
+  std::optional<int> waitFor;
+  bool json;
+  const std::function<PrintResult(platform::Platform&)>& send;
+};
+
+// Sends the job to QUEUE, or to the default printer when it is none, and reports it on
+// outside's streams; throws Failure when it was not sent or did not end well.
+int submitTo(const std::optional<std::string>& queue, const Job& job, Outside& outside) {
+  ChosenQueueSpooler spooler(outside.spooler, queue);
+  NoMessageBoxes messages;
+  platform::Platform platform{spooler, messages, outside.sleeper};
+
+  const PrintResult result = job.send(platform);
+  const Report report{result, job.server};
+  if (result.outcome != PrintOutcome::Sent) {
+    if (job.json) outside.out << report.json(nullptr);
+    throw Failure(rowOf(result.outcome).status, report.notSent(spooler.defaultStatus));
+  }
+  if (!job.waitFor) {
+    outside.out << (job.json ? report.json(nullptr) : report.job() + "\n");
+    return kDone;
+  }
+  if (result.jobId == 0) {
+    if (job.json) outside.out << report.json(nullptr);
+    throw Failure(kJobNotCompleted, "cannot wait for the job on " + report.queue() +
+                                        ": the spooler gave it no number");
+  }
+  // Shown at once, so that the job can be cancelled while the command waits.
+  if (!job.json) outside.out << report.job() << std::endl;
+  const WaitEnd end =
+      waitForJob(outside.spooler, outside.sleeper, result.queue, result.jobId, *job.waitFor);
+  if (job.json) outside.out << report.json(&end);
+
+  const std::string sent = "job " + report.job() + report.onServer();
+  const std::string state = stateName(end.status.state);
+  const std::string said = Report::because(printjob::shownText(end.status.message));
+  if (end.timedOut) {
+    throw Failure(kWaitTimedOut, sent + " has not ended after " + std::to_string(*job.waitFor) +
+                                     " seconds; it is " + state + said);
+  }
+  switch (end.status.state) {
+    case platform::JobState::Completed:
+      if (!job.json) outside.out << report.job() << " completed\n";
+      return kDone;
+    case platform::JobState::Unknown:
+      throw Failure(kJobNotCompleted, "the spooler cannot tell where " + sent + " stands");
+    default:
+      throw Failure(kJobNotCompleted, sent + " was " + state + said);
+  }
+}
+
+// Each queue's job in a thread of its own, with a spooler of its own, so that a busy check, a
+// job and the pause after it on one printer do not hold up the others. What each says is kept
+// until all have ended and then given in the queues' order; the worst status is the exit's.
+int submitToEach(const std::vector<std::string>& queues, const Job& job, Outside& outside) {
+  struct Said {
+    std::ostringstream out;
+    std::ostringstream err;
+  };
+  std::vector<Said> said(queues.size());
+  std::vector<std::future<int>> running;
+  for (std::size_t i = 0; i < queues.size(); ++i) {
+    running.push_back(std::async(std::launch::async, [&, i] {
+      const std::unique_ptr<platform::Spooler> spooler = outside.newSpooler();
+      Outside own{outside.in,      said[i].out,       said[i].err,           *spooler,
+                  outside.sleeper, outside.useServer, outside.outIsTerminal, outside.newSpooler};
+      try {
+        return submitTo(queues[i], job, own);
+      } catch (const Failure& failure) {
+        said[i].err << kProgram << ": " << failure.what() << '\n';
+        return static_cast<int>(failure.status());
+      }
+    }));
+  }
+  int worst = kDone;
+  for (std::size_t i = 0; i < queues.size(); ++i) {
+    worst = std::max(worst, running[i].get());
+    // Flushed in turn, so that a terminal showing both keeps each queue's line in its place.
+    outside.out << said[i].out.str() << std::flush;
+    outside.err << said[i].err.str() << std::flush;
+  }
+  return worst;
+}
+
 }  // namespace
 
 const std::vector<KnownOption>& printOptions() {
@@ -151,55 +241,28 @@ const std::vector<KnownOption>& printOptions() {
   return options;
 }
 
+const std::vector<KnownOption>& severalQueuesPrintOptions() {
+  static const std::vector<KnownOption> options = [] {
+    std::vector<KnownOption> several = printOptions();
+    several.front().repeats = true;
+    several.push_back({"--all", false});
+    several.push_back({"--all-queues", false});
+    return several;
+  }();
+  return options;
+}
+
 int submitJob(const Arguments& arguments, Outside& outside,
               const std::function<PrintResult(platform::Platform&)>& send) {
   const auto server = arguments.value("--server");
   if (server && !outside.useServer(*server)) {
     throw Failure(kUsageError, "--server: this system's spooler has no other servers");
   }
-  const std::optional<int> waitFor = waitSeconds(arguments);
-  ChosenQueueSpooler spooler(outside.spooler, arguments.value("--printer"));
-  NoMessageBoxes messages;
-  platform::Platform platform{spooler, messages, outside.sleeper};
-
-  const PrintResult result = send(platform);
-  const Report report{result, server};
-  const bool json = arguments.has("--json");
-  if (result.outcome != PrintOutcome::Sent) {
-    if (json) outside.out << report.json(nullptr);
-    throw Failure(rowOf(result.outcome).status, report.notSent(spooler.defaultStatus));
-  }
-  if (!waitFor) {
-    outside.out << (json ? report.json(nullptr) : report.job() + "\n");
-    return kDone;
-  }
-  if (result.jobId == 0) {
-    if (json) outside.out << report.json(nullptr);
-    throw Failure(kJobNotCompleted, "cannot wait for the job on " + report.queue() +
-                                        ": the spooler gave it no number");
-  }
-  // Shown at once, so that the job can be cancelled while the command waits.
-  if (!json) outside.out << report.job() << std::endl;
-  const WaitEnd end =
-      waitForJob(outside.spooler, outside.sleeper, result.queue, result.jobId, *waitFor);
-  if (json) outside.out << report.json(&end);
-
-  const std::string job = "job " + report.job() + report.onServer();
-  const std::string state = stateName(end.status.state);
-  const std::string said = Report::because(printjob::shownText(end.status.message));
-  if (end.timedOut) {
-    throw Failure(kWaitTimedOut, job + " has not ended after " + std::to_string(*waitFor) +
-                                     " seconds; it is " + state + said);
-  }
-  switch (end.status.state) {
-    case platform::JobState::Completed:
-      if (!json) outside.out << report.job() << " completed\n";
-      return kDone;
-    case platform::JobState::Unknown:
-      throw Failure(kJobNotCompleted, "the spooler cannot tell where " + job + " stands");
-    default:
-      throw Failure(kJobNotCompleted, job + " was " + state + said);
-  }
+  const Job job{server, waitSeconds(arguments), arguments.has("--json"), send};
+  const std::vector<std::string> queues = chosenQueues(arguments, outside.spooler, server);
+  if (queues.size() > 1) return submitToEach(queues, job, outside);
+  return submitTo(queues.empty() ? std::nullopt : std::optional<std::string>(queues.front()), job,
+                  outside);
 }
 
 }  // namespace cli

@@ -93,4 +93,27 @@ platform::ByteString parseHex(const std::string& text) {
   return bytes;
 }
 
+std::vector<std::string> splitWords(const std::string& line) {
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false;
+  bool quoted = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if (!quoted && isBlank(c)) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (quoted) throw Failure(kBadInput, "a double quote is not closed");
+  if (inWord) words.push_back(word);
+  return words;
+}
+
 }  // namespace cli

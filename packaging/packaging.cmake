@@ -5,26 +5,32 @@ include(GNUInstallDirs)
 
 set(MRL770_HOMEPAGE "https://example.org/mrl770-config" CACHE STRING
     "The project's web page, named by the package and the AppStream metainfo")
-# The window program's own folder: it reads its bitmap files, and any module of its own, from
-# the folder its executable lies in.
+# The programs' own folder: they read their bitmap files and load the spooler module from the
+# folder their executable lies in.
 set(MRL770_PRIVATE_DIR lib/mrl770-config CACHE STRING
-    "Folder of mrl770-config and its bitmap files, relative to the prefix")
+    "Folder of mrl770-config, mrl770-settings and their files, relative to the prefix")
 set(MRL770_MAN1_DIR ${CMAKE_INSTALL_MANDIR}/man1)
 # Files made for the install: the link, the configured desktop files and the icons.
 set(generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${generated})
 
+# bin/NAME as a relative link to the program in MRL770_PRIVATE_DIR; the program resolves it, so
+# it still finds its files beside its real self.
+function(mrl770_install_bin_link name)
+  file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${MRL770_PRIVATE_DIR}/${name})
+  file(CREATE_LINK ${link_target} ${generated}/${name} SYMBOLIC)
+  install(PROGRAMS ${generated}/${name} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# The spooler module, which each program loads from its own folder when it first prints.
+if(TARGET mrl770-cups-spooler)
+  install(TARGETS mrl770-cups-spooler LIBRARY DESTINATION ${MRL770_PRIVATE_DIR})
+endif()
+
 if(TARGET mrl770-config)
   install(TARGETS mrl770-config RUNTIME DESTINATION ${MRL770_PRIVATE_DIR})
   install(FILES ${MRL770_BITMAP_FILES} DESTINATION ${MRL770_PRIVATE_DIR})
-  # The spooler module, which the program loads from its own folder on the first print.
-  install(TARGETS mrl770-cups-spooler LIBRARY DESTINATION ${MRL770_PRIVATE_DIR})
-
-  # bin/mrl770-config is a relative link into that folder; Qt resolves it, so the program
-  # still finds its files beside its real self.
-  file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${MRL770_PRIVATE_DIR}/mrl770-config)
-  file(CREATE_LINK ${link_target} ${generated}/mrl770-config SYMBOLIC)
-  install(PROGRAMS ${generated}/mrl770-config DESTINATION ${CMAKE_INSTALL_BINDIR})
+  mrl770_install_bin_link(mrl770-config)
   install(FILES packaging/mrl770-config.1 DESTINATION ${MRL770_MAN1_DIR})
 
   configure_file(packaging/desktop.in ${generated}/${MRL770_APP_ID}.desktop @ONLY)
@@ -49,7 +55,12 @@ if(TARGET mrl770-config)
 endif()
 
 if(TARGET mrl770-settings)
-  install(TARGETS mrl770-settings RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(TARGET mrl770-cups-spooler)
+    install(TARGETS mrl770-settings RUNTIME DESTINATION ${MRL770_PRIVATE_DIR})
+    mrl770_install_bin_link(mrl770-settings)
+  else()
+    install(TARGETS mrl770-settings RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
   install(FILES cli/mrl770-settings.1 DESTINATION ${MRL770_MAN1_DIR})
   # Loaded by bash-completion when the command is first completed.
   install(FILES cli/mrl770-settings.bash-completion

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -73,6 +74,11 @@ class ModuleSpooler : public Spooler {
     return spooler ? spooler->jobStatus(queue, jobId) : JobStatus{JobState::Unknown, ""};
   }
 
+  std::vector<QueueInfo> queues() override {
+    Spooler* spooler = loaded();
+    return spooler ? spooler->queues() : std::vector<QueueInfo>{};
+  }
+
  private:
   Spooler* loaded() {
     if (spooler_) return spooler_.get();
@@ -99,6 +105,12 @@ class ModuleSpooler : public Spooler {
 std::string spoolerModulePath(const std::string& programFolder) {
   // The build names the file after its module target.
   return programFolder + "/" MRL770_SPOOLER_MODULE;
+}
+
+bool useModuleSpoolerServer(const std::string& server) {
+  // libcups reads it in every thread that first asks for the server, which cupsSetServer,
+  // being per thread, could not reach from here.
+  return setenv("CUPS_SERVER", server.c_str(), 1) == 0;
 }
 
 std::unique_ptr<Spooler> makeModuleSpooler(std::string modulePath) {

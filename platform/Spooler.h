@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ByteString.h"
 
@@ -61,6 +62,15 @@ struct JobStatus {
   std::string message;
 };
 
+// A queue of the spooler, with the words that say which printer it serves.
+struct QueueInfo {
+  std::string name;
+  // The driver's name for the printer ("printer-make-and-model" on CUPS); may be empty.
+  std::string makeAndModel;
+  // What the administrator wrote about the queue ("printer-info" on CUPS); may be empty.
+  std::string info;
+};
+
 // The operating system's print spooler.
 class Spooler {
  public:
@@ -75,6 +85,9 @@ class Spooler {
   virtual JobStatus jobStatus(const std::string& /*queue*/, int /*jobId*/) {
     return {JobState::Unknown, ""};
   }
+  // Every queue the spooler has, in its own order; empty when it has none, cannot be asked or
+  // cannot list them.
+  virtual std::vector<QueueInfo> queues() { return {}; }
 };
 
 }  // namespace platform

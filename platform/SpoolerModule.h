@@ -30,4 +30,9 @@ std::string spoolerModulePath(const std::string& programFolder);
 // the module again until it loads.
 std::unique_ptr<Spooler> makeModuleSpooler(std::string modulePath);
 
+// Points the module's spooler at another server for the rest of the process and in every thread:
+// HOST, HOST:PORT or the path of a local socket. Takes effect only while the module is not yet
+// loaded; false when the environment cannot hold it.
+bool useModuleSpoolerServer(const std::string& server);
+
 }  // namespace platform

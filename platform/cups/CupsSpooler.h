@@ -26,6 +26,8 @@ class CupsSpooler : public Spooler {
   // Asked on a connection of its own; Unknown when the scheduler does not answer or does not
   // know the job.
   JobStatus jobStatus(const std::string& queue, int jobId) override;
+  // Asked on a connection of its own (CupsQueues.cpp).
+  std::vector<QueueInfo> queues() override;
 
  private:
   // A queue as the scheduler described it, on the connection it was asked on.

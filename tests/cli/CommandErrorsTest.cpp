@@ -23,8 +23,9 @@ struct Case {
   Setup spooler;
   int status;
   // stdout exactly; stderr must hold errHas.
-  const char* out;
+  std::string out;
   const char* errHas;
+  const char* input = "";
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -51,10 +52,18 @@ TEST_P(CommandOutcomes, GiveTheirExitStatusAndMessage) {
   FakeSpooler spooler;
   if (c.spooler) c.spooler(spooler);
   FakeSleeper sleeper;
-  std::istringstream in;
+  std::istringstream in(c.input);
   std::ostringstream out;
   std::ostringstream err;
-  cli::Outside outside{in, out, err, spooler, sleeper, [](const std::string&) { return true; }};
+  // No case sends to several queues, which would want a spooler for each.
+  cli::Outside outside{in,
+                       out,
+                       err,
+                       spooler,
+                       sleeper,
+                       [](const std::string&) { return true; },
+                       [] { return false; },
+                       nullptr};
 
   EXPECT_EQ(c.status, cli::run(c.arguments, outside));
   EXPECT_EQ(c.out, out.str());
@@ -352,6 +361,78 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandOutcomes,
                                       cli::kUsageError,
                                       "",
                                       "unknown option \"-x\""},
+                                 Case{"Batch",
+                                      {"encode", "--batch"},
+                                      nullptr,
+                                      cli::kBadInput,
+                                      "1B 19 01 00 81 B5 00 00 00 02 0A 20 13 01 00\n\n\n" +
+                                          std::string(kDefaultSettingsCommandHex) +
+                                          "\n1B 19 01 00 82 B5 00 00 00 02 0A 20 13 02 00\n",
+                                      "mrl770-settings: line 2: no box is named \"Frob\"",
+                                      "Emulation=IBM \"Character Set=Set 2\"\nFrob=1\nPitch\n\n"
+                                      "Pitch=12"},
+                                 Case{"BatchQuoteNotClosed",
+                                      {"encode", "--batch"},
+                                      nullptr,
+                                      cli::kBadInput,
+                                      "\n1B 19 01 00 82 B5 00 00 00 02 0A 20 13 02 00\n",
+                                      "mrl770-settings: line 1: a double quote is not closed",
+                                      "HSD=\"Enabled\n  Pitch=12\t\n"},
+                                 Case{"BatchRaw",
+                                      {"encode", "--batch", "--raw"},
+                                      nullptr,
+                                      cli::kBadInput,
+                                      std::string("\x1B\x19\x01\x00\x82\xB5\x00\x00\x00\x02\x0A"
+                                                  "\x20\x13\x02\x00",
+                                                  15),
+                                      "mrl770-settings: line 1: no box is named",
+                                      "Frob=1\nPitch=12\n"},
+                                 Case{"BatchAndSettings",
+                                      {"encode", "--batch", "Pitch=12"},
+                                      nullptr,
+                                      cli::kUsageError,
+                                      "",
+                                      "--batch reads the settings from standard input, not "
+                                      "\"Pitch=12\""},
+                                 // A queue's driver or description names the printer, case and
+                                 // blanks aside.
+                                 Case{"AllTakesTheQueuesOfThePrinter",
+                                      {"apply", "--all"},
+                                      [](FakeSpooler& s) {
+                                        s.queueList = {{"Laser", "Laser Jet", "MRL 77"},
+                                                       {"Dot", "ZEL mrl770 9-pin", ""}};
+                                      },
+                                      cli::kDone,
+                                      "Dot\n",
+                                      ""},
+                                 Case{"AllFindsNone",
+                                      {"apply", "--all", "-h", "printhost"},
+                                      [](FakeSpooler& s) {
+                                        s.queueList = {{"Laser", "Laser Jet", "Front desk"}};
+                                      },
+                                      cli::kNotSent,
+                                      "",
+                                      "mrl770-settings: found no queue on server \"printhost\" "
+                                      "whose driver or description names the MRL 770; nothing "
+                                      "was sent\n"},
+                                 Case{"QueuesChosenTwoWays",
+                                      {"apply", "--all", "-d", "Q"},
+                                      nullptr,
+                                      cli::kUsageError,
+                                      "",
+                                      "give -d QUEUE, --all or --all-queues, not two of them"},
+                                 Case{"QueueNamedTwice",
+                                      {"apply", "-d", "Q", "--printer=Q"},
+                                      nullptr,
+                                      cli::kUsageError,
+                                      "",
+                                      "queue \"Q\" is named more than once"},
+                                 Case{"FeaturesToOneQueue",
+                                      {"features", "-d", "A", "-d", "B"},
+                                      nullptr,
+                                      cli::kUsageError,
+                                      "",
+                                      "--printer is given more than once"},
                                  Case{"LetterWithoutValue",
                                       {"apply", "-d"},
                                       nullptr,

@@ -169,6 +169,57 @@ TEST_F(ProgramAgainstCups, WaitEndsWhenTheHeldJobIsCancelled) {
       << run.err;
 }
 
+// Each queue has its job at once, in a thread of its own with its own busy check and pause:
+// one after the other, the two pauses alone would take 5 s.
+TEST_F(ProgramAgainstCups, ApplySendsToSeveralQueuesAtOnce) {
+  for (const char* queue : {"Back", "Front", "Side"}) cups().addQueue(queue);
+  cups().holdJob("Side", "waiting job");
+
+  const auto start = std::chrono::steady_clock::now();
+  const ProgramRun run = runProgram({"apply", "--json", "-d", "Side", "-d", "Front", "-d", "Back"});
+  const auto took = std::chrono::steady_clock::now() - start;
+
+  EXPECT_EQ(3, run.status);
+  EXPECT_LT(took, std::chrono::milliseconds(5000));
+  const auto jobs = cups().jobs();
+  ASSERT_EQ(3u, jobs.size());
+  int front = 0, back = 0;
+  for (const PrivateCups::Job& job : jobs) {
+    if (job.name != kSettingsJob) continue;
+    EXPECT_EQ(kDefaultSettingsCommandHex, hex(cups().printed(job.id)));
+    (run.out.find("\"Front\", \"job\": " + std::to_string(job.id)) != std::string::npos ? front
+                                                                                        : back) =
+        job.id;
+  }
+  EXPECT_EQ(
+      "{\"queue\": \"Side\", \"job\": null, \"outcome\": \"busy\"}\n"
+      "{\"queue\": \"Front\", \"job\": " +
+          std::to_string(front) +
+          ", \"outcome\": \"sent\"}\n"
+          "{\"queue\": \"Back\", \"job\": " +
+          std::to_string(back) + ", \"outcome\": \"sent\"}\n",
+      run.out);
+  EXPECT_EQ("mrl770-settings: queue \"Side\" is busy with other jobs; nothing was sent\n", run.err);
+}
+
+// Only the queues whose description names the printer, case and blanks aside, by name.
+TEST_F(ProgramAgainstCups, ApplyToAllTakesTheQueuesOfThePrinter) {
+  cups().addQueue("Office", "zel mrl770 upstairs");
+  cups().addQueue("Laser", "Laser Printer");
+  cups().addQueue("Counter", "Zel MRL 770");
+
+  const ProgramRun run = runProgram({"apply", "--all"});
+
+  EXPECT_EQ(0, run.status) << run.err;
+  const auto jobs = cups().jobs();
+  ASSERT_EQ(2u, jobs.size());
+  const bool counterFirst = run.out.rfind("Counter-" + std::to_string(jobs[0].id), 0) == 0;
+  const int counter = counterFirst ? jobs[0].id : jobs[1].id;
+  const int office = counterFirst ? jobs[1].id : jobs[0].id;
+  EXPECT_EQ("Counter-" + std::to_string(counter) + "\nOffice-" + std::to_string(office) + "\n",
+            run.out);
+}
+
 namespace {
 
 struct EmulationCase {

@@ -203,3 +203,24 @@ INSTANTIATE_TEST_SUITE_P(
                            },
                            5, "/page\": File too large", ""}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Only a command that prints loads the spooler's module, and libcups with it; the loader's
+// trace shows each library as it is loaded.
+TEST(SpoolerModule, IsLoadedOnlyByACommandThatPrints) {
+  const struct {
+    std::vector<std::string> arguments;
+    bool loadsLibcups;
+  } runs[] = {
+      {{"encode", "Pitch=12"}, false},
+      {{"encode", "--batch"}, false},
+      {{"decode", kDefaultSettingsCommandHex}, false},
+      {{"list"}, false},
+      {{"apply", "-h", "/nonexistent/cups.sock"}, true},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.arguments.front());
+    const ProgramRun result = runProgram(run.arguments, "", {"LD_DEBUG=libs ", "", ""});
+    ASSERT_NE(std::string::npos, result.err.find("libc.so")) << result.err;
+    EXPECT_EQ(run.loadsLibcups, result.err.find("libcups") != std::string::npos);
+  }
+}

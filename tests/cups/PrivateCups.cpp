@@ -81,8 +81,8 @@ PrivateCups::~PrivateCups() {
   }
 }
 
-void PrivateCups::addQueue(const std::string& name) {
-  run(script("queue " + dir_ + " " + name));
+void PrivateCups::addQueue(const std::string& name, const std::string& description) {
+  run(script("queue " + dir_ + " " + name + (description.empty() ? "" : " '" + description + "'")));
 }
 
 void PrivateCups::removeQueue(const std::string& name) {
@@ -145,20 +145,6 @@ std::string PrivateCups::printed(int jobId) const {
   while (!std::filesystem::exists(file)) {
     if (std::chrono::steady_clock::now() > deadline) {
       throw std::runtime_error("job " + std::to_string(jobId) + " never reached the printer");
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  // The backend has written the file, but the scheduler takes the job as finished only once
-  // the backend has gone.
-  while (true) {
-    cups_job_t* active = nullptr;
-    const int count = getJobs(socket(), &active, nullptr, CUPS_WHICHJOBS_ACTIVE);
-    const bool finished = std::none_of(active, active + count,
-                                       [&](const cups_job_t& job) { return job.id == jobId; });
-    cupsFreeJobs(count, active);
-    if (finished) break;
-    if (std::chrono::steady_clock::now() > deadline) {
-      throw std::runtime_error("job " + std::to_string(jobId) + " never finished");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }

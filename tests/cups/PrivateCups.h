@@ -30,8 +30,9 @@ class PrivateCups {
   const std::string& dir() const { return dir_; }
   std::string socket() const { return dir_ + "/cups.sock"; }
 
-  // A raw queue whose jobs land in dir()/out, made the scheduler's default.
-  void addQueue(const std::string& name);
+  // A raw queue whose jobs land in dir()/out, made the scheduler's default; DESCRIPTION, if
+  // given, is what its printer-info says.
+  void addQueue(const std::string& name, const std::string& description = "");
   void removeQueue(const std::string& name);
   // Submits a one-byte job that stays held in the queue.
   void holdJob(const std::string& queue, const std::string& jobName);
@@ -44,8 +45,7 @@ class PrivateCups {
   std::vector<Job> jobs() const;
   // How many jobs of the queue, of any user, Get-Jobs gives as not completed.
   int notCompletedJobs(const std::string& queue) const;
-  // The bytes the printer received for a job, once the job has been printed and the scheduler
-  // has finished it.
+  // The bytes the printer received for a job, once the job has been printed.
   std::string printed(int jobId) const;
   // Everything the printer has received so far, by job, oldest first: "ID: HEX" for a whole
   // job, "ID partial: HEX" for one the printer got only part of.

@@ -10,7 +10,8 @@
 #include "platform/Spooler.h"
 
 // A spooler that records every call in order ("defaultPrinter", "open NAME", "queuedJobs",
-// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close", "jobStatus QUEUE ID") and
+// "startDoc NAME", "startPage", "write", "endPage", "endDoc", "close", "jobStatus QUEUE ID",
+// "queues") and
 // can fail any step,
 // by refusing it or by throwing.
 class FakeSpooler : public platform::Spooler {
@@ -30,6 +31,8 @@ class FakeSpooler : public platform::Spooler {
   // What jobStatus answers, one after another, the last one again once they run out; Unknown
   // when there are none.
   std::vector<platform::JobStatus> jobStates;
+  // What queues() lists.
+  std::vector<platform::QueueInfo> queueList;
   // Runs at every recorded call, to look at the caller while the spooler works.
   std::function<void(const std::string& call)> duringCall;
 
@@ -53,6 +56,11 @@ class FakeSpooler : public platform::Spooler {
     const platform::JobStatus status = jobStates.front();
     if (jobStates.size() > 1) jobStates.erase(jobStates.begin());
     return status;
+  }
+
+  std::vector<platform::QueueInfo> queues() override {
+    record("queues");
+    return queueList;
   }
 
   // True when every open was matched by exactly one close.
