@@ -128,6 +128,19 @@ int PrivateCups::notCompletedJobs(const std::string& queue) const {
   return count;
 }
 
+namespace {
+
+bool activeJob(const std::string& socket, int jobId) {
+  cups_job_t* list = nullptr;
+  const int count = getJobs(socket, &list, nullptr, CUPS_WHICHJOBS_ACTIVE);
+  bool found = false;
+  for (int i = 0; i < count; ++i) found = found || list[i].id == jobId;
+  cupsFreeJobs(count, list);
+  return found;
+}
+
+}  // namespace
+
 std::vector<PrivateCups::Job> PrivateCups::jobs() const {
   cups_job_t* list = nullptr;
   const int count = getJobs(socket(), &list, nullptr, CUPS_WHICHJOBS_ALL);
@@ -145,6 +158,14 @@ std::string PrivateCups::printed(int jobId) const {
   while (!std::filesystem::exists(file)) {
     if (std::chrono::steady_clock::now() > deadline) {
       throw std::runtime_error("job " + std::to_string(jobId) + " never reached the printer");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  // The scheduler marks the job completed a moment after the printer has its bytes; until
+  // then the queue still counts it.
+  while (activeJob(socket(), jobId)) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      throw std::runtime_error("job " + std::to_string(jobId) + " was printed but never completed");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
