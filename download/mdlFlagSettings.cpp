@@ -11,6 +11,9 @@ namespace {
 using settings::Box;
 using settings::Selection;
 
+// ESC 19 01: what the printer takes as "store the twelve words that follow".
+const platform::ByteString kSettingsHeader = "\x1B\x19\x01";
+
 // A one-bit flag, set when its box has the given index.
 struct FlagBit {
   std::size_t word;
@@ -67,9 +70,14 @@ FlagWords fncGetFlagWords(const settings::Selections& selections) {
 }
 
 platform::ByteString settingsCommand(const FlagWords& words) {
-  platform::ByteString command = "\x1B\x19\x01";
+  platform::ByteString command = kSettingsHeader;
   for (std::int16_t word : words) command += static_cast<char>(word);
   return command;
+}
+
+bool isSettingsCommand(const platform::ByteString& bytes) {
+  return bytes.size() == kSettingsHeader.size() + FlagWords{}.size() &&
+         bytes.compare(0, kSettingsHeader.size(), kSettingsHeader) == 0;
 }
 
 }  // namespace mdlFlagSettings

@@ -19,4 +19,7 @@ FlagWords fncGetFlagWords(const settings::Selections& selections);
 // ESC 19 01 followed by the twelve words, one byte each: 15 bytes.
 platform::ByteString settingsCommand(const FlagWords& words);
 
+// Whether BYTES are one whole settings command, whatever its words: the header and twelve bytes.
+bool isSettingsCommand(const platform::ByteString& bytes);
+
 }  // namespace mdlFlagSettings

@@ -7,6 +7,7 @@ MRL770_PACKAGES=(
   googletest libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client
+  libpappl-dev cups-ipp-utils curl
   desktop-file-utils appstream man-db groff-base dpkg-dev debhelper lintian file strace
   xvfb x11-utils
   xdotool imagemagick openbox qt6-gtk-platformtheme
