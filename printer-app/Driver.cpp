@@ -6,6 +6,7 @@
 #include "printer-app/Application.h"
 #include "printer-app/Raster.h"
 #include "printer-app/RawJob.h"
+#include "printer-app/SettingsPage.h"
 #include "printer-app/TestPage.h"
 
 namespace printerapp {
@@ -21,8 +22,9 @@ const char* const kMedia[] = {
     "na_legal_8.5x14in",
 };
 
-// Forgets what was applied to a printer that is deleted.
+// Forgets what was applied to a printer that is deleted, and its settings page.
 void forgetPrinter(pappl_printer_t* printer, pappl_pr_driver_data_t* data) {
+  removeSettingsPage(printer);
   static_cast<AppliedSettings*>(data->extension)->forget(papplPrinterGetID(printer));
 }
 

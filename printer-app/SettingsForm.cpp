@@ -72,7 +72,8 @@ FormChoice selectionsFromForm(const FormFields& fields) {
         return {std::nullopt, caption + " cannot be set together with these settings."};
       continue;
     }
-    if (field == fields.end()) return {std::nullopt, "No value was given for " + caption + "."};
+    // A browser without scripts posts no value for a box that the rules only just enabled.
+    if (field == fields.end()) continue;
     const auto& entries = boxes.box(box).entries();
     const auto entry = std::find(entries.begin(), entries.end(), field->second);
     if (entry == entries.end()) {

@@ -33,7 +33,8 @@ struct FormChoice {
 
 // The selections a posted form asks for, made as a user would make them in the window: the
 // governing boxes first, then the others, each value the text of an entry of its box's list at
-// that moment. A disabled box takes no value (a browser posts none); other fields are ignored.
+// that moment. A disabled box takes no value (a browser posts none); a box without a value keeps
+// what the window would hold; other fields are ignored.
 FormChoice selectionsFromForm(const FormFields& fields);
 
 // The rules table for the page's script, as JSON: for each governing box, the list and the

@@ -29,6 +29,7 @@ TEST(SettingsFormTest, APostedFormGivesTheSelectionsOrWhyNot) {
     FormFields changes;
     std::string removed;
     std::string refusal;
+    std::string kept = "";  // what the removed box holds then
   };
   for (const Row& row : {
            Row{{}, "", ""},
@@ -44,12 +45,16 @@ TEST(SettingsFormTest, APostedFormGivesTheSelectionsOrWhyNot) {
            Row{{{"cmbEmulation", "ESC/P"}, {"cmbCharacterTable", "Set 1"}},
                "",
                "\"Set 1\" is not allowed for Character Table with these settings."},
-           Row{{}, "cmbLPI", "No value was given for Line Spacing."},
+           Row{{{"cmbEmulation", "IBM"}, {"cmbCharacterTable", "Set 1"}},
+               "cmbAutoCR",
+               "",
+               "Disabled"},
        }) {
     FormFields fields = postedFor(defaults());
     for (const auto& [name, value] : row.changes) fields[name] = value;
     fields.erase(row.removed);
     const printerapp::FormChoice choice = printerapp::selectionsFromForm(fields);
+    if (!row.removed.empty()) fields[row.removed] = row.kept;
     EXPECT_EQ(choice.refusal, row.refusal);
     if (row.refusal.empty()) {
       ASSERT_TRUE(choice.selections);
