@@ -19,9 +19,9 @@ bool isFine(Resolution grid) {
 
 // The graphics command for one pass of `columns` bytes. ESC/P names the density with ESC *;
 // the IBM set has a command per density.
-platform::ByteString graphicsCommand(Emulation emulation, Resolution grid, long columns) {
+platform::ByteString graphicsCommand(settings::Emulation emulation, Resolution grid, long columns) {
   platform::ByteString command{kEsc};
-  if (emulation == Emulation::EscP) {
+  if (emulation == settings::Emulation::EscP) {
     command += '*';
     command += isFine(grid) ? '\x03' : '\x01';
   } else {
@@ -34,7 +34,8 @@ platform::ByteString graphicsCommand(Emulation emulation, Resolution grid, long 
 
 }  // namespace
 
-BitImagePage::BitImagePage(Emulation emulation, Resolution raster, std::size_t widthPixels)
+BitImagePage::BitImagePage(settings::Emulation emulation, Resolution raster,
+                           std::size_t widthPixels)
     : emulation_(emulation),
       raster_(raster),
       grid_(raster.x > kDraftGrid.x || raster.y > kDraftGrid.y ? kFineGrid : kDraftGrid),

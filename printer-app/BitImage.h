@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/ByteString.h"
-#include "printer-app/Emulation.h"
+#include "settings/SettingsView.h"
 
 namespace printerapp {
 
@@ -30,7 +30,7 @@ constexpr int kHeadInches = 8;
 // mapped onto it pixel by nearest pixel. Blank stretches become paper feeds, not passes.
 class BitImagePage {
  public:
-  BitImagePage(Emulation emulation, Resolution raster, std::size_t widthPixels);
+  BitImagePage(settings::Emulation emulation, Resolution raster, std::size_t widthPixels);
 
   // Takes the page's next raster line of widthPixels bits and returns the bytes of the bands it
   // completes (often none).
@@ -47,7 +47,7 @@ class BitImagePage {
   void printBand(long band, platform::ByteString& out);
   void printPass(long firstRow, int parity, platform::ByteString& out);
 
-  Emulation emulation_;
+  settings::Emulation emulation_;
   Resolution raster_;
   Resolution grid_;
   std::size_t widthPixels_;

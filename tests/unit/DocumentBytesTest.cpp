@@ -10,8 +10,8 @@
 
 namespace {
 
-using printerapp::Emulation;
 using printerapp::Resolution;
+using settings::Emulation;
 using Dots = std::set<std::pair<long, long>>;  // (row, column) on the page's grid
 
 // Reads bit-image graphics back into dots the way the printer lays them down, accepting only the
