@@ -11,6 +11,7 @@
 
 #include "cli/Failure.h"
 #include "cli/Queues.h"
+#include "cli/SpoolerTurns.h"
 #include "cli/Text.h"
 #include "cli/WaitForJob.h"
 
@@ -20,6 +21,9 @@ namespace {
 
 using printjob::PrintOutcome;
 using printjob::PrintResult;
+
+// Well under the connections a scheduler takes at once (CUPS: 100 clients by default).
+constexpr int kQueuesAtOnce = 16;
 
 // The one place a print result becomes the program's exit status, and its name in --json.
 struct OutcomeRow {
@@ -198,20 +202,23 @@ int submitTo(const std::optional<std::string>& queue, const Job& job, Outside& o
 }
 
 // Each queue's job in a thread of its own, with a spooler of its own, so that a busy check, a
-// job and the pause after it on one printer do not hold up the others. What each says is kept
-// until all have ended and then given in the queues' order; the worst status is the exit's.
+// job and the pause after it on one printer do not hold up the others; only kQueuesAtOnce talk
+// to the scheduler at a time, and their pauses overlap. What each says is kept until all have
+// ended and then given in the queues' order; the worst status is the exit's.
 int submitToEach(const std::vector<std::string>& queues, const Job& job, Outside& outside) {
   struct Said {
     std::ostringstream out;
     std::ostringstream err;
   };
   std::vector<Said> said(queues.size());
+  SpoolerTurns turns(kQueuesAtOnce);
   std::vector<std::future<int>> running;
   for (std::size_t i = 0; i < queues.size(); ++i) {
     running.push_back(std::async(std::launch::async, [&, i] {
+      SpoolerTurn turn(turns, outside.sleeper);
       const std::unique_ptr<platform::Spooler> spooler = outside.newSpooler();
-      Outside own{outside.in,      said[i].out,       said[i].err,           *spooler,
-                  outside.sleeper, outside.useServer, outside.outIsTerminal, outside.newSpooler};
+      Outside own{outside.in, said[i].out,       said[i].err,           *spooler,
+                  turn,       outside.useServer, outside.outIsTerminal, outside.newSpooler};
       try {
         return submitTo(queues[i], job, own);
       } catch (const Failure& failure) {

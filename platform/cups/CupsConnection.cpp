@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -34,9 +35,12 @@ std::unique_ptr<CupsConnection> CupsConnection::open(std::string* whyNot) {
     if (whyNot) *whyNot = cupsLastErrorString();
     return nullptr;
   }
+  errno = 0;
   if (httpReconnect2(http, kConnectTimeoutMs, nullptr) != 0) {
-    // libcups has no words of its own for a failed connect; the system's are what lp shows.
-    if (whyNot) *whyNot = std::strerror(httpError(http));
+    // libcups has no words of its own for a failed connect; the system's are what lp shows. A
+    // connect refused at once (a full backlog: EAGAIN) leaves its reason in errno alone.
+    const int error = httpError(http) != 0 ? httpError(http) : errno;
+    if (whyNot) *whyNot = error != 0 ? std::strerror(error) : "The connection failed.";
     httpClose(http);
     return nullptr;
   }
