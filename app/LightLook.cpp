@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QProxyStyle>
 
 namespace app {
 
@@ -39,9 +40,7 @@ constexpr RoleColours kLight[] = {
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
 };
 
-}  // namespace
-
-void useLightLook() {
+QPalette lightPalette() {
   QPalette light;
   for (const RoleColours& colours : kLight) {
     const QColor normal = QColor::fromRgba(colours.normal);
@@ -49,7 +48,26 @@ void useLightLook() {
     light.setColor(QPalette::Inactive, colours.role, normal);
     light.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
   }
-  QApplication::setPalette(light);
+  // Taken as the palette Qt made itself, not as one the program set: every widget then shares
+  // it, where a palette set by the program would be copied into each widget, and the style's
+  // cache of drawn boxes, kept per palette, would draw each of the 21 boxes anew.
+  light.setResolveMask(0);
+  return light;
+}
+
+// The platform's own style, with the light palette in place of the theme's.
+class LightStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::polish;
+  using QProxyStyle::QProxyStyle;
+  void polish(QPalette& palette) override { palette = lightPalette(); }
+  QPalette standardPalette() const override { return lightPalette(); }
+};
+
+}  // namespace
+
+void useLightLook() {
+  QApplication::setStyle(new LightStyle(QApplication::style()->name()));
 }
 
 }  // namespace app
