@@ -6,26 +6,13 @@
 #include "artwork/Pictures.h"
 #include "artwork/RowGeometry.h"
 #include "settings/Catalogue.h"
+#include "settings/ShownCaptions.h"
 
 namespace artwork {
 
 namespace {
 
 using settings::Box;
-
-// The painted wording where it differs from the caption labels of the settings catalogue:
-// "LQ Font Type", the ESC/P name of the character table, and "Copy Mode", which has no label.
-struct PaintedCaption {
-  Box box;
-  const char* caption;
-  bool escPOnly;  // under IBM the row reads as its label
-};
-
-const PaintedCaption kPaintedCaptions[] = {
-    {Box::NLQFontType, "L&Q Font Type", false},
-    {Box::CharacterTable, "&Character Table", true},
-    {Box::CopyMode, "&Copy Mode", false},
-};
 
 constexpr int kCaptionWidth = 131;
 // The window shows only the top 15 px of the right column's last row (Copy Mode); centring
@@ -37,12 +24,8 @@ constexpr int kCaptionRoom = 124;
 constexpr int kCaptionIndent = 2;
 
 QString captionOf(Box box, bool ibm) {
-  for (const PaintedCaption& painted : kPaintedCaptions) {
-    if (painted.box == box && !(ibm && painted.escPOnly)) {
-      return QString::fromLatin1(painted.caption);
-    }
-  }
-  return QString::fromLatin1(settings::boxDefinition(box).caption);
+  return QString::fromStdString(
+      settings::shownCaption(box, ibm ? settings::Emulation::Ibm : settings::Emulation::EscP));
 }
 
 // The captions of the boxes first to end - 1, top to bottom.

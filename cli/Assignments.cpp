@@ -6,6 +6,7 @@
 #include "cli/BoxNames.h"
 #include "cli/Failure.h"
 #include "cli/Text.h"
+#include "settings/SelectionRules.h"
 
 namespace cli {
 
@@ -36,7 +37,7 @@ Assignment parseAssignment(const std::string& text) {
 WindowState applyAssignments(std::vector<Assignment> assignments) {
   std::stable_sort(
       assignments.begin(), assignments.end(),
-      [](const Assignment& a, const Assignment& b) { return setEarlier(a.box, b.box); });
+      [](const Assignment& a, const Assignment& b) { return settings::setEarlier(a.box, b.box); });
   WindowState state;
   for (std::size_t i = 0; i < assignments.size(); ++i) {
     const Assignment& assignment = assignments[i];

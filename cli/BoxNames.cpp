@@ -8,6 +8,7 @@
 
 #include "cli/Text.h"
 #include "settings/SelectionRules.h"
+#include "settings/ShownCaptions.h"
 
 namespace cli {
 
@@ -33,9 +34,7 @@ std::string boxName(settings::Box box) {
 }
 
 std::string boxCaption(settings::Box box) {
-  std::string caption = settings::boxDefinition(box).caption;
-  caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
-  return caption;
+  return settings::withoutAccessMark(settings::boxDefinition(box).caption);
 }
 
 std::optional<settings::Box> boxNamed(const std::string& name) {

@@ -10,6 +10,7 @@
 #include "cli/Failure.h"
 #include "cli/Text.h"
 #include "download/mdlFlagSettings.h"
+#include "settings/SelectionRules.h"
 
 namespace cli {
 
@@ -149,7 +150,7 @@ WindowState decodeSettings(const platform::ByteString& command) {
 
   std::vector<Box> order;
   for (std::size_t b = 0; b < settings::kBoxCount; ++b) order.push_back(static_cast<Box>(b));
-  std::stable_sort(order.begin(), order.end(), setEarlier);
+  std::stable_sort(order.begin(), order.end(), settings::setEarlier);
 
   WindowState state;
   for (Box box : order) {

@@ -93,11 +93,4 @@ std::string WindowState::listCondition(settings::Box box) const {
   return " while " + boxName(governing) + " is " + quoted(chosenText(governing));
 }
 
-bool setEarlier(settings::Box a, settings::Box b) {
-  const bool aGoverns = settings::ruleOf(a) != nullptr;
-  const bool bGoverns = settings::ruleOf(b) != nullptr;
-  if (aGoverns != bGoverns) return aGoverns;
-  return settings::index(a) < settings::index(b);
-}
-
 }  // namespace cli

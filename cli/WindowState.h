@@ -34,8 +34,4 @@ class WindowState {
   settings::SelectionBoxes boxes_;
 };
 
-// Boxes are set in this order whatever order they were given in: a governing box first, so
-// that its rule has rebuilt the lists the other boxes' values are looked up in.
-bool setEarlier(settings::Box a, settings::Box b);
-
 }  // namespace cli

@@ -67,3 +67,8 @@ if(TARGET mrl770-settings)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
     RENAME mrl770-settings)
 endif()
+
+if(TARGET mrl770-printer-app)
+  install(TARGETS mrl770-printer-app RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES printer-app/mrl770-printer-app.1 DESTINATION ${MRL770_MAN1_DIR})
+endif()

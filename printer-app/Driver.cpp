@@ -16,7 +16,7 @@ constexpr const char* kMakeAndModel = "Zel MRL 770";
 // PAPPL's level of a supply whose level the printer cannot tell.
 constexpr int kUnknownLevel = -1;
 
-// Cut sheets through the friction feed and the common fanfold sizes on the tractor.
+// The common sizes, as cut sheets through the friction feed or fanfold forms on the tractor.
 const char* const kMedia[] = {
     "na_letter_8.5x11in",
     "iso_a4_210x297mm",

@@ -7,6 +7,7 @@
 
 #include "printer-app/Application.h"
 #include "printer-app/Driver.h"
+#include "printer-app/SettingsPage.h"
 #include "printer-app/StatePaths.h"
 
 namespace printerapp {
@@ -113,8 +114,8 @@ pappl_system_t* createSystem(int optionCount, cups_option_t* options, void* data
   papplSystemSetMIMECallback(system, unknownIsNative, nullptr);
 
   // The printers of the state file need their driver to be made again.
-  papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), nullptr, nullptr, fillDriverData,
-                               &application);
+  papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), nullptr, addSettingsPage,
+                               fillDriverData, &application);
   if (!application.applied) application.applied.emplace(paths.appliedFile);
   papplSystemLoadState(system, paths.stateFile.c_str());
   papplSystemSetSaveCallback(system, saveState,

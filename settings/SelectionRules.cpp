@@ -46,4 +46,11 @@ const Consequence* consequenceFor(Box box) {
   return nullptr;
 }
 
+bool setEarlier(Box a, Box b) {
+  const bool aGoverns = ruleOf(a) != nullptr;
+  const bool bGoverns = ruleOf(b) != nullptr;
+  if (aGoverns != bGoverns) return aGoverns;
+  return index(a) < index(b);
+}
+
 }  // namespace settings

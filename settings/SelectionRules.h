@@ -40,4 +40,8 @@ const SelectionRule* ruleOf(Box box);
 const SelectionRule* ruleGoverning(Box box);
 const Consequence* consequenceFor(Box box);
 
+// The order in which to set boxes, whatever order they were given in: a governing box first,
+// so that its rule has rebuilt the lists the other boxes' values are looked up in.
+bool setEarlier(Box a, Box b);
+
 }  // namespace settings
