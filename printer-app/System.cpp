@@ -9,6 +9,7 @@
 #include "printer-app/Driver.h"
 #include "printer-app/SettingsPage.h"
 #include "printer-app/StatePaths.h"
+#include "printer-app/TextJob.h"
 
 namespace printerapp {
 
@@ -112,6 +113,7 @@ pappl_system_t* createSystem(int optionCount, cups_option_t* options, void* data
     papplSystemAddListeners(system, option("listen-hostname", optionCount, options));
   }
   papplSystemSetMIMECallback(system, unknownIsNative, nullptr);
+  papplSystemAddMIMEFilter(system, "text/plain", kNativeFormat, printTextJob, nullptr);
 
   // The printers of the state file need their driver to be made again.
   papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), nullptr, addSettingsPage,
