@@ -32,9 +32,11 @@ void beep(pappl_printer_t* printer, pappl_identify_actions_t, const char*) {
   papplPrinterCloseDevice(printer);
 }
 
-// The ribbon is the one supply; the printer does not say how much is left.
+// The ribbon is the one supply; the printer does not say how much is left, so it is reported
+// once, when PAPPL first asks (as it loads the printer).
 bool reportRibbon(pappl_printer_t* printer) {
   pappl_supply_t ribbon{};
+  if (papplPrinterGetSupplies(printer, 1, &ribbon) > 0) return true;
   ribbon.color = PAPPL_SUPPLY_COLOR_BLACK;
   std::strncpy(ribbon.description, "Ribbon", sizeof(ribbon.description) - 1);
   ribbon.is_consumed = true;
