@@ -51,7 +51,6 @@ TEST_F(AppliedSettingsTest, KeepsEachPrinterSettingsAcrossARestart) {
   EXPECT_EQ(withEmulation(kIbm), restarted.applied(1));
   EXPECT_EQ(kIbm, restarted.appliedEmulation(1));
   EXPECT_EQ(kEscP, restarted.appliedEmulation(2));
-  EXPECT_EQ(std::nullopt, restarted.applied(3));
 }
 
 TEST_F(AppliedSettingsTest, LeavesOutLinesItCannotRead) {
