@@ -15,8 +15,6 @@ const char* const kIbmDocumentName = "MRL 770 FEATURES";
 
 namespace {
 
-constexpr settings::Selection kIbmEmulation = 0;
-
 printjob::PrintResult printPage(platform::Platform& platform, const char* documentName,
                                 const FeaturesPage& page) {
   // A busy printer queues the page like any other job. RawPrintJob has shown the no-printer
@@ -42,7 +40,7 @@ printjob::PrintResult fncPrintPrinterFeaturesIBM(platform::Platform& platform) {
 const EmulationPage& pageForEmulation(settings::Selection emulation) {
   static const EmulationPage ibm{kIbmDocumentName, ibmFeaturesPage, fncPrintPrinterFeaturesIBM};
   static const EmulationPage escP{kEscPDocumentName, escPFeaturesPage, fncPrintPrinterFeaturesEsc};
-  return emulation == kIbmEmulation ? ibm : escP;
+  return settings::emulationOf(emulation) == settings::Emulation::Ibm ? ibm : escP;
 }
 
 void printFeatures(int button, platform::Platform& platform,

@@ -62,11 +62,6 @@ bool AppliedSettings::record(int printerId, const settings::Selections& selectio
   return save();
 }
 
-bool AppliedSettings::forget(int printerId) {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  return applied_.erase(printerId) == 0 || save();
-}
-
 // Written beside the file and renamed over it, so that a crash leaves the old file or the new.
 bool AppliedSettings::save() const {
   const std::string temporary = file_ + ".new";

@@ -12,7 +12,9 @@ namespace printerapp {
 
 // The settings last applied to each printer from this application, by PAPPL's printer ID. They
 // are kept in a file of their own beside PAPPL's state file, rewritten whole on every change, so
-// that they outlive a restart. Safe to use from PAPPL's threads at once.
+// that they outlive a restart. PAPPL never gives a deleted printer's ID to another, and tells a
+// driver of a deletion no differently from a shutdown, so a deleted printer's line stays. Safe
+// to use from PAPPL's threads at once.
 class AppliedSettings {
  public:
   // Reads what FILE holds; a missing file holds nothing, and a line that cannot be read is
@@ -25,7 +27,6 @@ class AppliedSettings {
 
   // False when the file could not be written; the settings are kept for this run all the same.
   bool record(int printerId, const settings::Selections& selections);
-  bool forget(int printerId);
 
  private:
   bool save() const;

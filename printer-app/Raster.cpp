@@ -1,37 +1,86 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "printer-app/Raster.h"
 
+#include <optional>
+
+#include "printer-app/BitImage.h"
+#include "printer-app/Driver.h"
+
 namespace printerapp {
 
 namespace {
 
-// Until the bit-image encoder is wired in, a raster job ends with a message instead of garbage.
-bool refuseJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*) {
-  papplLogJob(job, PAPPL_LOGLEVEL_ERROR, "This printer takes raw jobs only for now.");
+// What a raster job keeps between PAPPL's calls, as the job's data.
+struct RasterJob {
+  settings::Emulation emulation;
+  std::optional<BitImagePage> page;
+};
+
+RasterJob& rasterJob(pappl_job_t* job) {
+  return *static_cast<RasterJob*>(papplJobGetData(job));
+}
+
+bool send(pappl_job_t* job, pappl_device_t* device, const platform::ByteString& bytes) {
+  if (bytes.empty()) return true;
+  if (papplDeviceWrite(device, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())) {
+    return true;
+  }
+  papplLogJob(job, PAPPL_LOGLEVEL_ERROR, "Unable to send the page to the printer.");
   return false;
 }
 
-bool refusePage(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t* device, unsigned) {
-  return refuseJob(job, options, device);
+bool startJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*) {
+  pappl_printer_t* printer = papplJobGetPrinter(job);
+  const settings::Selection emulation =
+      appliedSettings(printer).appliedEmulation(papplPrinterGetID(printer));
+  papplJobSetData(job, new RasterJob{settings::emulationOf(emulation), std::nullopt});
+  return true;
 }
 
-bool refuseLine(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t* device, unsigned,
-                const unsigned char*) {
-  return refuseJob(job, options, device);
+bool startPage(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*, unsigned) {
+  const cups_page_header2_t& header = options->header;
+  const Resolution raster{static_cast<int>(header.HWResolution[0]),
+                          static_cast<int>(header.HWResolution[1])};
+  rasterJob(job).page.emplace(rasterJob(job).emulation, raster, header.cupsWidth);
+  return true;
+}
+
+bool writeLine(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t* device, unsigned,
+               const unsigned char* line) {
+  return send(job, device, rasterJob(job).page->addLine(line));
+}
+
+bool endPage(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t* device, unsigned) {
+  RasterJob& state = rasterJob(job);
+  const bool sent = send(job, device, state.page->finish());
+  state.page.reset();
+  papplDeviceFlush(device);
+  return sent;
+}
+
+bool endJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*) {
+  delete &rasterJob(job);
+  papplJobSetData(job, nullptr);
+  return true;
 }
 
 }  // namespace
 
 void setRasterCallbacks(pappl_pr_driver_data_t& data) {
-  data.rstartjob_cb = refuseJob;
-  data.rstartpage_cb = refusePage;
-  data.rwriteline_cb = refuseLine;
-  data.rendpage_cb = refusePage;
-  data.rendjob_cb = refuseJob;
-  data.raster_types = PAPPL_PWG_RASTER_TYPE_BLACK_1;
-  data.num_resolution = 1;
-  data.x_resolution[0] = data.x_default = 60;
-  data.y_resolution[0] = data.y_default = 72;
+  data.rstartjob_cb = startJob;
+  data.rstartpage_cb = startPage;
+  data.rwriteline_cb = writeLine;
+  data.rendpage_cb = endPage;
+  data.rendjob_cb = endJob;
+  // Gray raster is dithered to the head's dots by PAPPL.
+  data.raster_types = PAPPL_PWG_RASTER_TYPE_BLACK_1 | PAPPL_PWG_RASTER_TYPE_SGRAY_8;
+  data.force_raster_type = PAPPL_PWG_RASTER_TYPE_BLACK_1;
+  // Draft quality prints on the draft grid, normal and high on the fine one.
+  data.num_resolution = 2;
+  data.x_resolution[0] = kDraftGrid.x;
+  data.y_resolution[0] = kDraftGrid.y;
+  data.x_resolution[1] = data.x_default = kFineGrid.x;
+  data.y_resolution[1] = data.y_default = kFineGrid.y;
 }
 
 }  // namespace printerapp

@@ -164,8 +164,4 @@ void addSettingsPage(pappl_printer_t* printer, void*) {
       static_cast<pappl_loptions_t>(PAPPL_LOPTIONS_NAVIGATION | PAPPL_LOPTIONS_STATUS));
 }
 
-void removeSettingsPage(pappl_printer_t* printer) {
-  papplSystemRemoveResource(papplPrinterGetSystem(printer), pagePath(printer).c_str());
-}
-
 }  // namespace printerapp

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "printer-app/System.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -9,6 +10,7 @@
 #include "printer-app/Driver.h"
 #include "printer-app/SettingsPage.h"
 #include "printer-app/StatePaths.h"
+#include "printer-app/TextJob.h"
 
 namespace printerapp {
 
@@ -90,7 +92,10 @@ pappl_system_t* createSystem(int optionCount, cups_option_t* options, void* data
   if (const char* value = option("server-port", optionCount, options)) {
     char* end = nullptr;
     const long number = std::strtol(value, &end, 10);
-    if (*value == '\0' || *end != '\0' || number < 0 || number > 65535) return nullptr;
+    if (*value == '\0' || *end != '\0' || number < 0 || number > 65535) {
+      std::fprintf(stderr, "%s: Bad 'server-port' value.\n", kApplicationName);
+      return nullptr;
+    }
     port = static_cast<int>(number);
   }
   const char* spool = option("spool-directory", optionCount, options);
@@ -112,6 +117,7 @@ pappl_system_t* createSystem(int optionCount, cups_option_t* options, void* data
     papplSystemAddListeners(system, option("listen-hostname", optionCount, options));
   }
   papplSystemSetMIMECallback(system, unknownIsNative, nullptr);
+  papplSystemAddMIMEFilter(system, "text/plain", kNativeFormat, printTextJob, nullptr);
 
   // The printers of the state file need their driver to be made again.
   papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), nullptr, addSettingsPage,

@@ -19,8 +19,6 @@ constexpr std::array<Box, kBoxCount> kInitializationOrder = {
     Box::SkipOverPerf, Box::Friction,       Box::CopyMode,
 };
 
-constexpr std::size_t kIbmEntry = 0;
-
 }  // namespace
 
 SelectionBoxes::SelectionBoxes(SettingsView& view) : view_(view) {
@@ -58,7 +56,7 @@ void SelectionBoxes::runRule(Box box) {
     if (!consequence.enabledFor.empty()) setEnabled(consequence.box, consequence.enabledFor[entry]);
   }
   if (rule->picksCaptions) {
-    view_.showCaptionPicture(entry == kIbmEntry ? Emulation::Ibm : Emulation::EscP);
+    view_.showCaptionPicture(emulationOf(static_cast<Selection>(entry)));
   }
 }
 

@@ -8,6 +8,12 @@ namespace settings {
 // The two emulations, each with its own wording of the left column's captions.
 enum class Emulation { Ibm, EscP };
 
+// The emulation an entry of the emulation box names: "IBM" is its first entry; anything else,
+// nothing chosen included, is ESC/P.
+constexpr Emulation emulationOf(Selection entry) {
+  return entry == 0 ? Emulation::Ibm : Emulation::EscP;
+}
+
 // What the selection boxes ask of the window that shows them.
 class SettingsView {
  public:

@@ -184,3 +184,23 @@ TEST(FlagWords, EveryWordStaysInOneByteForEveryCombination) {
     }
   }
 }
+
+TEST(FlagWords, OnlyAWholeSettingsCommandIsOne) {
+  const std::string command = settingsCommand(fncGetFlagWords(defaults()));
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool isCommand;
+  } cases[] = {
+      {"the defaults' command", command, true},
+      {"a command with other words", settingsCommand(fncGetFlagWords(lastEntries())), true},
+      {"a byte short", command.substr(0, command.size() - 1), false},
+      {"a byte over", command + '\r', false},
+      {"another escape sequence", "\x1B\x19\x02" + command.substr(3), false},
+      {"nothing", "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.isCommand, mdlFlagSettings::isSettingsCommand(c.bytes));
+  }
+}
