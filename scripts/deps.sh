@@ -8,6 +8,9 @@ MRL770_PACKAGES=(
   qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   libcups2-dev cups-daemon cups-client
   libpappl-dev cups-ipp-utils curl
+  # What an IPP Everywhere queue needs to print a PDF or a text: cups-filters' pdftopdf,
+  # texttopdf and gstoraster, CUPS's rastertopwg and its conversions; ghostscript makes test PDFs.
+  cups cups-filters ghostscript
   desktop-file-utils appstream man-db groff-base dpkg-dev debhelper lintian file strace
   xvfb x11-utils
   xdotool imagemagick openbox qt6-gtk-platformtheme

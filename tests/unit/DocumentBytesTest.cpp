@@ -6,57 +6,13 @@
 #include <vector>
 
 #include "printer-app/BitImage.h"
+#include "printer-app/BitImageDecoder.h"
 #include "printer-app/PlainText.h"
 
 namespace {
 
 using printerapp::Resolution;
 using settings::Emulation;
-using Dots = std::set<std::pair<long, long>>;  // (row, column) on the page's grid
-
-// Reads bit-image graphics back into dots the way the printer lays them down, accepting only the
-// commands of the emulation, and fails on two neighbouring dots in one pass at 240 dpi.
-Dots printedDots(const platform::ByteString& bytes, Emulation emulation, Resolution grid) {
-  Dots dots;
-  long feed = 0;  // 1/216 inch from the top of the page
-  std::size_t at = 0;
-  auto next = [&] { return static_cast<unsigned char>(bytes.at(at++)); };
-  while (at < bytes.size()) {
-    const unsigned char byte = next();
-    if (byte == '\r') continue;
-    if (byte == '\f') {
-      EXPECT_EQ(at, bytes.size()) << "the form feed ends the page";
-      break;
-    }
-    EXPECT_EQ(byte, 0x1B) << "at byte " << at - 1;
-    const unsigned char command = next();
-    if (command == 'J') {
-      feed += next();
-      continue;
-    }
-    int density = 0;
-    if (emulation == Emulation::EscP && command == '*') {
-      const unsigned char mode = next();
-      density = mode == 1 ? 120 : mode == 3 ? 240 : 0;
-    } else if (emulation == Emulation::Ibm && (command == 'L' || command == 'Z')) {
-      density = command == 'L' ? 120 : 240;
-    }
-    EXPECT_EQ(density, grid.x) << "command " << command << " at byte " << at;
-    const long columns = next() + 256L * next();
-    unsigned previous = 0;
-    for (long column = 0; column < columns; ++column) {
-      const unsigned pins = next();
-      if (density == 240) {
-        EXPECT_EQ(pins & previous, 0u) << "neighbouring dots at 240 dpi";
-      }
-      previous = pins;
-      for (int pin = 0; pin < 8; ++pin) {
-        if (pins & (0x80u >> pin)) dots.emplace((feed + 3 * pin) * grid.y / 216, column);
-      }
-    }
-  }
-  return dots;
-}
 
 TEST(DocumentBytesTest, RasterPagesPrintDotForDotInBothEmulationsAndBothGrids) {
   struct Row {
@@ -75,7 +31,7 @@ TEST(DocumentBytesTest, RasterPagesPrintDotForDotInBothEmulationsAndBothGrids) {
     printerapp::BitImagePage page(row.emulation, row.raster, static_cast<std::size_t>(width));
     ASSERT_EQ(page.grid().x, row.raster.x);
     platform::ByteString bytes;
-    Dots sent;
+    std::set<std::pair<long, long>> sent;  // (row, column)
     unsigned seed = 7;
     for (long y = 0; y < height; ++y) {
       std::fill(line.begin(), line.end(), 0);
@@ -88,7 +44,11 @@ TEST(DocumentBytesTest, RasterPagesPrintDotForDotInBothEmulationsAndBothGrids) {
       bytes += page.addLine(line.data());
     }
     bytes += page.finish();
-    EXPECT_EQ(printedDots(bytes, row.emulation, page.grid()), sent);
+    const printerapp::DecodedPage printed = printerapp::decodeBitImage(bytes);
+    EXPECT_EQ(printed.fault, "");
+    EXPECT_EQ(printed.emulation, row.emulation);
+    EXPECT_EQ(printed.grid.y, row.raster.y);
+    EXPECT_EQ(printed.dots, sent);
   }
 }
 
