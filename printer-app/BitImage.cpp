@@ -119,4 +119,16 @@ void BitImagePage::printPass(long firstRow, int parity, platform::ByteString& ou
   out += '\r';
 }
 
+void ditherLine(const unsigned char* gray, std::size_t width, unsigned y,
+                const unsigned char (&thresholds)[16][16], unsigned char* dots) {
+  std::fill(dots, dots + (width + 7) / 8, 0);
+  const unsigned char* row = thresholds[y % 16];
+  for (std::size_t x = 0; x < width; ++x) {
+    const int darkness = 255 - gray[x];
+    if (darkness == 255 || darkness > row[x % 16]) {
+      dots[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+    }
+  }
+}
+
 }  // namespace printerapp

@@ -58,4 +58,10 @@ class BitImagePage {
   long pendingFeed_ = 0;
 };
 
+// A line of 8-bit gray (0 black, 255 white) as 1-bit dots for BitImagePage: a pixel gets a dot
+// where its darkness passes the threshold of the 16 x 16 ordered-dither matrix at its place;
+// black always does. DOTS holds (width + 7) / 8 bytes.
+void ditherLine(const unsigned char* gray, std::size_t width, unsigned y,
+                const unsigned char (&thresholds)[16][16], unsigned char* dots);
+
 }  // namespace printerapp

@@ -52,6 +52,26 @@ TEST(DocumentBytesTest, RasterPagesPrintDotForDotInBothEmulationsAndBothGrids) {
   }
 }
 
+TEST(DocumentBytesTest, GrayLinesAreDitheredToDotsByTheirDarkness) {
+  // Thresholds 0..255 spread over the matrix: a gray prints about as many dots as it is dark.
+  unsigned char thresholds[16][16];
+  for (int i = 0; i < 256; ++i) thresholds[i / 16][i % 16] = static_cast<unsigned char>(i);
+  struct Row {
+    unsigned char gray;
+    int dots;  // of 32 pixels
+  };
+  for (const Row& row : {Row{0, 32}, Row{255, 0}, Row{191, 8}}) {
+    const std::vector<unsigned char> line(32, row.gray);
+    unsigned char dots[4];
+    int count = 0;
+    for (unsigned y = 0; y < 16; ++y) {
+      printerapp::ditherLine(line.data(), line.size(), y, thresholds, dots);
+      for (unsigned char byte : dots) count += __builtin_popcount(byte);
+    }
+    EXPECT_EQ(count, row.dots * 16) << int{row.gray};
+  }
+}
+
 TEST(DocumentBytesTest, PlainTextUsesThePrintersLineEndsTabsAndCharacters) {
   struct Row {
     const char* text;
