@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "printer-app/Application.h"
+#include "printer-app/DeviceId.h"
 #include "printer-app/Raster.h"
 #include "printer-app/RawJob.h"
 #include "printer-app/TestPage.h"
@@ -118,6 +119,10 @@ bool fillDriverData(pappl_system_t*, const char* driverName, const char*, const 
   d->media_ready[0] = d->media_default;
   *driverAttributes = everywhereAttributes();
   return true;
+}
+
+const char* autoAddDriver(const char*, const char*, const char* deviceId, void*) {
+  return deviceId != nullptr && isMrl770(deviceId) ? drivers()[0].name : nullptr;
 }
 
 AppliedSettings& appliedSettings(pappl_printer_t* printer) {

@@ -20,6 +20,11 @@ bool fillDriverData(pappl_system_t* system, const char* driverName, const char* 
                     const char* deviceId, pappl_pr_driver_data_t* driverData,
                     ipp_t** driverAttributes, void* data);
 
+// papplMainloop's auto-add callback: the driver for a device whose IEEE 1284 ID names the
+// printer, so that `autoadd` and the web page's device list find it on USB.
+const char* autoAddDriver(const char* deviceInfo, const char* deviceUri, const char* deviceId,
+                          void* data);
+
 // The settings last applied to the printers, as the driver hands them to its callbacks.
 AppliedSettings& appliedSettings(pappl_printer_t* printer);
 

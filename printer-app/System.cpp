@@ -120,7 +120,7 @@ pappl_system_t* createSystem(int optionCount, cups_option_t* options, void* data
   papplSystemAddMIMEFilter(system, "text/plain", kNativeFormat, printTextJob, nullptr);
 
   // The printers of the state file need their driver to be made again.
-  papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), nullptr, addSettingsPage,
+  papplSystemSetPrinterDrivers(system, kDriverCount, drivers(), autoAddDriver, addSettingsPage,
                                fillDriverData, &application);
   if (!application.applied) application.applied.emplace(paths.appliedFile);
   papplSystemLoadState(system, paths.stateFile.c_str());

@@ -12,6 +12,6 @@ int main(int argc, char* argv[]) {
   // PAPPL 1.3 needs a footer: its web pages look one up even when there is none.
   static const char kFooter[] = "Zel MRL 770 Printer Application " MRL770_VERSION;
   return papplMainloop(argc, argv, MRL770_VERSION, kFooter, printerapp::kDriverCount,
-                       printerapp::drivers(), nullptr, printerapp::fillDriverData, nullptr, nullptr,
-                       printerapp::createSystem, nullptr, &application);
+                       printerapp::drivers(), printerapp::autoAddDriver, printerapp::fillDriverData,
+                       nullptr, nullptr, printerapp::createSystem, nullptr, &application);
 }
