@@ -6,6 +6,7 @@
 
 #include "printer-app/BitImage.h"
 #include "printer-app/Driver.h"
+#include "printer-app/JobBytes.h"
 
 namespace printerapp {
 
@@ -21,15 +22,6 @@ struct RasterJob {
 
 RasterJob& rasterJob(pappl_job_t* job) {
   return *static_cast<RasterJob*>(papplJobGetData(job));
-}
-
-bool send(pappl_job_t* job, pappl_device_t* device, const platform::ByteString& bytes) {
-  if (bytes.empty()) return true;
-  if (papplDeviceWrite(device, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())) {
-    return true;
-  }
-  papplLogJob(job, PAPPL_LOGLEVEL_ERROR, "Unable to send the page to the printer.");
-  return false;
 }
 
 bool startJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*) {
@@ -64,12 +56,12 @@ bool writeLine(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t* de
     ditherLine(line, options->header.cupsWidth, y, options->dither, state.dots.data());
     line = state.dots.data();
   }
-  return send(job, device, state.page->addLine(line));
+  return sendToDevice(job, device, state.page->addLine(line));
 }
 
 bool endPage(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t* device, unsigned) {
   RasterJob& state = rasterJob(job);
-  const bool sent = send(job, device, state.page->finish());
+  const bool sent = sendToDevice(job, device, state.page->finish());
   state.page.reset();
   papplDeviceFlush(device);
   return sent;

@@ -2,8 +2,6 @@
 #include "printer-app/RawJob.h"
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -12,6 +10,7 @@
 #include "download/DownloadSettings.h"
 #include "download/mdlFlagSettings.h"
 #include "printer-app/Driver.h"
+#include "printer-app/JobBytes.h"
 
 namespace printerapp {
 
@@ -34,19 +33,10 @@ void recordSettings(pappl_job_t* job, const std::string& command) {
 }  // namespace
 
 bool printRawJob(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t* device) {
-  std::ifstream in(papplJobGetFilename(job), std::ios::binary);
-  std::ostringstream contents;
-  if (!in.is_open() || !(contents << in.rdbuf())) {
-    papplLogJob(job, PAPPL_LOGLEVEL_ERROR, "Unable to read the job's document.");
-    return false;
-  }
-  const std::string bytes = contents.str();
-  if (papplDeviceWrite(device, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-    papplLogJob(job, PAPPL_LOGLEVEL_ERROR, "Unable to send the job to the printer.");
-    return false;
-  }
+  const auto document = jobDocument(job);
+  if (!document || !sendToDevice(job, device, *document)) return false;
   papplDeviceFlush(device);
-
+  const platform::ByteString& bytes = *document;
   if (mdlFlagSettings::isSettingsCommand(bytes)) {
     recordSettings(job, bytes);
     papplLogJob(job, PAPPL_LOGLEVEL_INFO, "Settings sent; giving the printer %d ms to store them.",
