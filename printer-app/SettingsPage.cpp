@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "download/DownloadSettings.h"
 #include "download/mdlFlagSettings.h"
 #include "printer-app/Driver.h"
+#include "printer-app/JobBytes.h"
 #include "printer-app/SettingsForm.h"
 #include "printjob/Messages.h"
 #include "settings/SelectionBoxes.h"
@@ -17,7 +19,6 @@ namespace {
 
 constexpr const char* kPageName = "permanent-settings";
 constexpr const char* kPageTitle = "Permanent Settings";
-constexpr const char* kJobName = "Permanent Settings Configuration";
 
 // Rebuilds the lists and enabled states in the browser as the rules table says, so that what
 // the user picks is what the server will accept.
@@ -60,17 +61,12 @@ std::string queueSettingsJob(pappl_client_t* client, pappl_printer_t* printer,
   const platform::ByteString command =
       mdlFlagSettings::settingsCommand(mdlFlagSettings::fncGetFlagWords(selections));
   char file[1024];
-  const int fd = papplPrinterOpenFile(printer, file, sizeof(file), nullptr, "settings", "prn", "w");
-  if (fd < 0) return "Unable to create the settings job's file.";
-  const bool written =
-      write(fd, command.data(), command.size()) == static_cast<ssize_t>(command.size());
-  if (close(fd) != 0 || !written) {
-    unlink(file);
+  if (!spoolFile(printer, "settings", command, file, sizeof(file))) {
     return "Unable to write the settings job's file.";
   }
   const char* user = papplClientGetUsername(client);
-  if (!papplJobCreateWithFile(printer, user && *user ? user : "guest", kNativeFormat, kJobName, 0,
-                              nullptr, file)) {
+  if (!papplJobCreateWithFile(printer, user && *user ? user : "guest", kNativeFormat,
+                              mdlFlagSettings::kSettingsDocumentName, 0, nullptr, file)) {
     unlink(file);
     return "The printer did not take the settings job.";
   }
