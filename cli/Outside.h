@@ -23,8 +23,8 @@ struct Outside {
   std::function<bool(const std::string& server)> useServer;
   // Whether standard output is a terminal, which raw bytes must not be written to.
   std::function<bool()> outIsTerminal = [] { return false; };
-  // A spooler of its own for a job sent beside others, in another thread: libcups keeps its
-  // state per thread, and a spooler keeps its own between calls.
+  // A spooler of its own for a job sent beside others, in another thread: a spooler keeps its
+  // state between calls.
   std::function<std::unique_ptr<platform::Spooler>()> newSpooler;
 };
 

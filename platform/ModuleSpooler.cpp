@@ -15,8 +15,7 @@ namespace platform {
 namespace {
 
 // The module's spooler, or null with the reason in whyNot. The module is never unloaded once
-// its spooler is made: libcups, which it pulls in, leaves per-thread state behind whose
-// destructors must still find it when the program's threads end.
+// its spooler is made: the spooler is kept to the end of the program.
 Spooler* load(const std::string& modulePath, std::string& whyNot) {
   // A relative path would be looked up in the library path, not in the program's folder.
   if (modulePath.empty() || modulePath.front() != '/') {
@@ -108,8 +107,7 @@ std::string spoolerModulePath(const std::string& programFolder) {
 }
 
 bool useModuleSpoolerServer(const std::string& server) {
-  // libcups reads it in every thread that first asks for the server, which cupsSetServer,
-  // being per thread, could not reach from here.
+  // The module's spooler reads it each time it connects, in whichever thread.
   return setenv("CUPS_SERVER", server.c_str(), 1) == 0;
 }
 

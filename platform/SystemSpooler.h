@@ -12,8 +12,8 @@ namespace platform {
 std::unique_ptr<Spooler> makeSystemSpooler();
 
 // Points the system's spooler at another server for the rest of the process, as CUPS_SERVER
-// would: HOST, HOST:PORT or the path of a local socket. False where the system's spooler has no
-// servers to choose from (Windows).
+// would: HOST, HOST:PORT or the path of a local socket; an empty name goes back to the one the
+// environment gives. False where the system's spooler has no servers to choose from (Windows).
 bool useSpoolerServer(const std::string& server);
 
 }  // namespace platform

@@ -47,11 +47,9 @@ bool CupsPrinter::write(const ByteString& bytes) {
 
 bool CupsPrinter::endDoc() {
   if (!going()) return fail();
-  ipp_t* request = newQueueRequest(IPP_OP_PRINT_JOB, name_);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
-               documentName_.c_str());
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
-               CUPS_FORMAT_RAW);
+  IppMessage request = newQueueRequest(IppOperation::PrintJob, name_);
+  request.add(IppTag::Operation, IppTag::Name, "job-name", {documentName_});
+  request.add(IppTag::Operation, IppTag::MimeType, "document-format", {"application/vnd.cups-raw"});
   const PostedDocument posted = connection_->post(request, printerResource(name_), bytes_);
   if (posted.sent == PostedDocument::Sent::No) return fail();
   if (!posted.response) {
@@ -59,10 +57,9 @@ bool CupsPrinter::endDoc() {
                                ? "The scheduler did not answer in time; the job may still print."
                                : "The scheduler's answer was cut off; the job may still print.");
   }
-  const bool accepted = ippGetStatusCode(posted.response) <= IPP_STATUS_OK_CONFLICTING;
-  ipp_attribute_t* jobId = ippFindAttribute(posted.response, "job-id", IPP_TAG_INTEGER);
-  const int number = jobId ? ippGetInteger(jobId, 0) : 0;
-  ippDelete(posted.response);
+  const bool accepted = posted.response->succeeded();
+  const IppAttribute* jobId = posted.response->find("job-id", IppTag::Integer);
+  const int number = jobId ? jobId->integer() : 0;
   if (!accepted) return fail();
   // A job without a number of its own can be neither followed nor cancelled by it.
   if (number <= 0) {

@@ -34,7 +34,7 @@ class CupsPrinter : public Printer {
   enum class Document { NotStarted, Held, Accepted, Failed };
 
   bool going() const { return document_ == Document::Held; }
-  // Records why the spooler did not take the document, in libcups's words or in reason.
+  // Records why the spooler did not take the document, in the scheduler's words or in reason.
   bool fail();
   bool fail(std::string reason);
   // The job may stand in the queue although the scheduler did not say so.

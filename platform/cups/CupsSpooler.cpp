@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/cups/CupsSpooler.h"
 
-#include <stdlib.h>
-
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <utility>
 
 #include "platform/SystemSpooler.h"
 
+#include "platform/cups/ClientConfig.h"
 #include "platform/cups/CupsPrinter.h"
 #include "platform/cups/UnfinishedJobs.h"
 
@@ -19,25 +19,14 @@ namespace {
 // The queue named in an lpoptions file's Default line, with its instance; nullopt when the
 // file names none.
 std::optional<std::string> lpoptionsDefault(const std::string& path) {
-  cups_file_t* file = cupsFileOpen(path.c_str(), "r");
-  if (!file) return std::nullopt;
-  std::optional<std::string> name;
-  char line[2048];
-  char* value = nullptr;
-  int lineNumber = 0;
-  while (!name && cupsFileGetConf(file, line, sizeof line, &value, &lineNumber)) {
-    if (value && strcasecmp(line, "Default") == 0)
-      name = std::string(value, std::strcspn(value, " \t"));
-  }
-  cupsFileClose(file);
-  return name;
+  const std::optional<std::string> line = configValue(path, "Default");
+  if (!line) return std::nullopt;
+  return line->substr(0, line->find_first_of(" \t"));
 }
 
-// The queue the user chose outside the program, looked for where libcups's lookup by name looks:
+// The queue the user chose outside the program, looked for where CUPS's own clients look:
 // LPDEST, PRINTER (unless "lp", which older tools set to mean no choice), the user's lpoptions,
-// then the system's. Read here, because libcups's lookup asks the scheduler for every attribute
-// of the queue on a request of its own. Without any instance ("queue/instance"): the queue is
-// what is opened.
+// then the system's. Without any instance ("queue/instance"): the queue is what is opened.
 std::optional<std::string> chosenQueue() {
   std::optional<std::string> chosen;
   const char* lpdest = std::getenv("LPDEST");
@@ -48,10 +37,8 @@ std::optional<std::string> chosenQueue() {
     chosen = printer;
   } else {
     const char* home = std::getenv("HOME");
-    const char* serverRoot = std::getenv("CUPS_SERVERROOT");
     if (home) chosen = lpoptionsDefault(std::string(home) + "/.cups/lpoptions");
-    if (!chosen)
-      chosen = lpoptionsDefault(std::string(serverRoot ? serverRoot : "/etc/cups") + "/lpoptions");
+    if (!chosen) chosen = lpoptionsDefault(serverRoot() + "/lpoptions");
   }
   if (chosen) chosen->erase(std::min(chosen->find('/'), chosen->size()));
   return chosen;
@@ -66,49 +53,42 @@ struct QueueAnswer {
 
 // The queue's name and the count of its jobs that are not finished, of any user and in any
 // state (pending, held, processing or stopped): the scheduler's queued-job-count.
-QueueAnswer ask(CupsConnection& connection, ipp_t* request) {
-  static const char* const kWanted[] = {"printer-name", "queued-job-count"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kWanted)), nullptr, kWanted);
-  ipp_t* response = connection.request(request, "/");
+QueueAnswer ask(CupsConnection& connection, IppMessage request) {
+  request.add(IppTag::Operation, IppTag::Keyword, "requested-attributes",
+              {"printer-name", "queued-job-count"});
+  const auto response = connection.request(request, "/");
   // Only an IPP answer comes from a scheduler: an HTTP error, or a server that speaks no IPP,
   // is no word on its printers.
   if (!response) return {QueueAnswer::Status::NoAnswer, "", 0};
-  const char* name =
-      ippGetString(ippFindAttribute(response, "printer-name", IPP_TAG_NAME), 0, nullptr);
-  ipp_attribute_t* count = ippFindAttribute(response, "queued-job-count", IPP_TAG_INTEGER);
-  const QueueAnswer answer{ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING && name && *name
-                               ? QueueAnswer::Status::Found
-                               : QueueAnswer::Status::NotFound,
-                           name ? name : "", count ? ippGetInteger(count, 0) : 0};
-  ippDelete(response);
-  return answer;
+  const IppAttribute* name = response->find("printer-name", IppTag::Name);
+  const IppAttribute* count = response->find("queued-job-count", IppTag::Integer);
+  const std::string found = name ? name->text() : "";
+  return {response->succeeded() && !found.empty() ? QueueAnswer::Status::Found
+                                                  : QueueAnswer::Status::NotFound,
+          found, count ? count->integer() : 0};
 }
 
 QueueAnswer askQueue(CupsConnection& connection, const std::string& queue) {
-  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-               printerUri(queue).c_str());
-  return ask(connection, request);
+  IppMessage request = IppMessage::request(IppOperation::GetPrinterAttributes);
+  request.add(IppTag::Operation, IppTag::Uri, "printer-uri", {printerUri(queue)});
+  return ask(connection, std::move(request));
 }
 
 QueueAnswer askDefault(CupsConnection& connection) {
-  return ask(connection, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT));
+  return ask(connection, IppMessage::request(IppOperation::CupsGetDefault));
 }
 
 // Why there is no default: the scheduler has no destination at all, or has some but none of
 // them is the default.
 DefaultPrinter::Status withoutDefault(CupsConnection& connection) {
-  ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "limit", 1);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-               "printer-name");
-  ipp_t* response = connection.request(request, "/");
+  IppMessage request = IppMessage::request(IppOperation::CupsGetPrinters);
+  request.addInteger(IppTag::Operation, IppTag::Integer, "limit", 1);
+  request.add(IppTag::Operation, IppTag::Keyword, "requested-attributes", {"printer-name"});
+  const auto response = connection.request(request, "/");
   if (!response) return DefaultPrinter::Status::Unreachable;
-  const ipp_status_t status = ippGetStatusCode(response);
-  ippDelete(response);
-  return status == IPP_STATUS_ERROR_NOT_FOUND ? DefaultPrinter::Status::NoPrinter
-                                              : DefaultPrinter::Status::NoDefault;
+  constexpr std::uint16_t kNotFound = 0x0406;
+  return response->code == kNotFound ? DefaultPrinter::Status::NoPrinter
+                                     : DefaultPrinter::Status::NoDefault;
 }
 
 // The job's state from the scheduler's job-state (3 to 9).
@@ -116,16 +96,17 @@ JobState jobState(int ippState) {
   static constexpr JobState kStates[] = {
       JobState::Pending,   JobState::Held,    JobState::Processing, JobState::Stopped,
       JobState::Cancelled, JobState::Aborted, JobState::Completed};
-  const int index = ippState - IPP_JSTATE_PENDING;
+  constexpr int kPending = 3;
+  const int index = ippState - kPending;
   return index >= 0 && index < static_cast<int>(std::size(kStates)) ? kStates[index]
                                                                     : JobState::Unknown;
 }
 
 // The first of the scheduler's words on the job that it gave.
-std::string jobMessage(ipp_t* response) {
+std::string jobMessage(const IppMessage& response) {
   for (const char* name : {"job-printer-state-message", "job-state-message"}) {
-    const char* text = ippGetString(ippFindAttribute(response, name, IPP_TAG_TEXT), 0, nullptr);
-    if (text && *text) return text;
+    const IppAttribute* text = response.find(name, IppTag::Text);
+    if (text && !text->text().empty()) return text->text();
   }
   return "";
 }
@@ -133,9 +114,9 @@ std::string jobMessage(ipp_t* response) {
 }  // namespace
 
 DefaultPrinter CupsSpooler::defaultPrinter() {
-  // libcups answers "No default destination." alike when the scheduler cannot be asked, when
-  // it has no printer and when the default names a printer that is gone; connecting first and
-  // asking for any printer tell them apart.
+  // A scheduler that cannot be asked, one with no printer and one whose default names a printer
+  // that is gone each have their message; connecting first and asking for any printer tell them
+  // apart.
   found_.reset();
   auto connection = CupsConnection::open();
   if (!connection) return {DefaultPrinter::Status::Unreachable, ""};
@@ -181,18 +162,15 @@ JobStatus CupsSpooler::jobStatus(const std::string& queue, int jobId) {
   if (jobId <= 0) return {JobState::Unknown, ""};
   const auto connection = CupsConnection::open();
   if (!connection) return {JobState::Unknown, ""};
-  ipp_t* request = newQueueRequest(IPP_OP_GET_JOB_ATTRIBUTES, queue);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-  static const char* const kWanted[] = {"job-state", "job-printer-state-message",
-                                        "job-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kWanted)), nullptr, kWanted);
-  ipp_t* response = connection->request(request, "/jobs/");
-  ipp_attribute_t* state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
-  const JobStatus status = state && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING
-                               ? JobStatus{jobState(ippGetInteger(state, 0)), jobMessage(response)}
+  IppMessage request = newQueueRequest(IppOperation::GetJobAttributes, queue);
+  request.addInteger(IppTag::Operation, IppTag::Integer, "job-id", jobId);
+  request.add(IppTag::Operation, IppTag::Keyword, "requested-attributes",
+              {"job-state", "job-printer-state-message", "job-state-message"});
+  const auto response = connection->request(request, "/jobs/");
+  const IppAttribute* state = response ? response->find("job-state", IppTag::Enum) : nullptr;
+  const JobStatus status = state && response->succeeded()
+                               ? JobStatus{jobState(state->integer()), jobMessage(*response)}
                                : JobStatus{JobState::Unknown, ""};
-  ippDelete(response);
   return status;
 }
 

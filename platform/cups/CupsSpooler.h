@@ -10,7 +10,7 @@
 
 namespace platform::cups {
 
-// The CUPS scheduler that libcups is pointed at (CUPS_SERVER, client.conf or the local one).
+// The CUPS scheduler the environment names (CUPS_SERVER, client.conf or the local one).
 // A job costs two requests on one connection: the lookup of the queue, which also gives the
 // count of its jobs, and the Print-Job that carries the document.
 class CupsSpooler : public Spooler {

@@ -109,45 +109,33 @@ void writeRecords(const std::vector<Record>& records) {
 // The user's jobs in the queue that are not finished; null when the scheduler did not answer.
 std::optional<std::vector<QueuedJob>> unfinishedJobsOf(CupsConnection& connection,
                                                        const std::string& queue) {
-  ipp_t* request = newQueueRequest(IPP_OP_GET_JOBS, queue);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "not-completed");
-  ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 1);
-  static const char* const kWanted[] = {"job-id", "job-name", "time-at-creation"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                static_cast<int>(std::size(kWanted)), nullptr, kWanted);
-  ipp_t* response = connection.request(request, "/");
+  IppMessage request = newQueueRequest(IppOperation::GetJobs, queue);
+  request.add(IppTag::Operation, IppTag::Keyword, "which-jobs", {"not-completed"});
+  request.addBoolean(IppTag::Operation, "my-jobs", true);
+  request.add(IppTag::Operation, IppTag::Keyword, "requested-attributes",
+              {"job-id", "job-name", "time-at-creation"});
+  const auto response = connection.request(request, "/");
   if (!response) return std::nullopt;
   // Each job's attributes come in a group of their own, in no set order.
   std::vector<QueuedJob> jobs;
-  QueuedJob job;
-  for (ipp_attribute_t* attribute = ippFirstAttribute(response);;
-       attribute = ippNextAttribute(response)) {
-    const char* name = attribute ? ippGetName(attribute) : nullptr;
-    if (!name || ippGetGroupTag(attribute) != IPP_TAG_JOB) {
-      if (job.id > 0) jobs.push_back(job);
-      job = QueuedJob{};
-      if (!attribute) break;
-      continue;
+  for (const IppGroup& group : response->groups) {
+    if (group.tag != IppTag::Job) continue;
+    QueuedJob job;
+    for (const IppAttribute& attribute : group.attributes) {
+      if (attribute.name == "job-id") job.id = attribute.integer();
+      if (attribute.name == "job-name") job.name = attribute.text();
+      if (attribute.name == "time-at-creation") job.created = attribute.integer();
     }
-    const std::string wanted = name;
-    if (wanted == "job-id") job.id = ippGetInteger(attribute, 0);
-    if (wanted == "job-name" && ippGetString(attribute, 0, nullptr)) {
-      job.name = ippGetString(attribute, 0, nullptr);
-    }
-    if (wanted == "time-at-creation") job.created = ippGetInteger(attribute, 0);
+    if (job.id > 0) jobs.push_back(job);
   }
-  ippDelete(response);
   return jobs;
 }
 
 bool cancel(CupsConnection& connection, const std::string& queue, int jobId) {
-  ipp_t* request = newQueueRequest(IPP_OP_CANCEL_JOB, queue);
-  ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-  ipp_t* response = connection.request(request, "/jobs/");
+  IppMessage request = newQueueRequest(IppOperation::CancelJob, queue);
+  request.addInteger(IppTag::Operation, IppTag::Integer, "job-id", jobId);
   // Any answer settles it: a job that is gone or already finished needs nothing more.
-  const bool answered = response != nullptr;
-  ippDelete(response);
-  return answered;
+  return connection.request(request, "/jobs/").has_value();
 }
 
 }  // namespace

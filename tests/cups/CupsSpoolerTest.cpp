@@ -14,6 +14,7 @@
 #include "cups/NotIppServer.h"
 #include "cups/PrivateCups.h"
 #include "fakes/Bytes.h"
+#include "platform/SystemSpooler.h"
 #include "platform/cups/CupsSpooler.h"
 
 using platform::DefaultPrinter;
@@ -61,7 +62,7 @@ TEST_F(CupsSpoolerTest, OpenNeedsAnExistingQueue) {
   EXPECT_FALSE(spooler.open("Gone"));
   EXPECT_EQ("The printer or class does not exist.", spooler.lastError());
   setenv("CUPS_SERVER", (cups().dir() + "/missing.sock").c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
   EXPECT_FALSE(spooler.open(kQueue));
   // The system's words for the failed connect, which libcups chooses ("Host is down").
   EXPECT_NE("", spooler.lastError());
@@ -87,7 +88,7 @@ TEST_F(CupsSpoolerTest, JobStatusIsTheSchedulersWord) {
   EXPECT_EQ(JobState::Cancelled, spooler.jobStatus(kQueue, held).state);
   EXPECT_EQ(JobState::Unknown, spooler.jobStatus(kQueue, held + 1).state);
   setenv("CUPS_SERVER", (cups().dir() + "/missing.sock").c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
   EXPECT_EQ(JobState::Unknown, spooler.jobStatus(kQueue, held).state);
 }
 
@@ -111,7 +112,7 @@ TEST_F(CupsSpoolerTest, AServerThatSpeaksNoIppIsUnreachable) {
   const std::string socket = cups().dir() + "/web.sock";
   NotIppServer server(socket);
   setenv("CUPS_SERVER", socket.c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
   EXPECT_EQ(DefaultPrinter::Status::Unreachable, spooler.defaultPrinter().status);
 }
 

@@ -2,6 +2,7 @@
 #include "PrivateCups.h"
 
 #include "fakes/Bytes.h"
+#include "platform/SystemSpooler.h"
 
 #include <cups/cups.h>
 #include <signal.h>
@@ -48,8 +49,8 @@ void useEnvironment(const std::string& dir) {
   const std::string runtime = dir + "/run";
   std::filesystem::create_directories(runtime);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  // libcups keeps the server it found first; make it look again.
-  cupsSetServer(nullptr);
+  // The program's spooler may have been pointed at a server of an earlier test.
+  platform::useSpoolerServer("");
 }
 
 }  // namespace

@@ -74,12 +74,12 @@ class HookedSpooler : public platform::Spooler {
 
 void pointAtMissingSocket(PrivateCups& cups) {
   setenv("CUPS_SERVER", (cups.dir() + "/missing.sock").c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
 }
 
 void pointAtScheduler(PrivateCups& cups) {
   setenv("CUPS_SERVER", cups.socket().c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
 }
 
 // The row's relay between the program and the scheduler, when it has one.
@@ -90,7 +90,7 @@ void throughRelay(PrivateCups& cups, SchedulerRelay::Answers answers) {
   relay = std::make_unique<SchedulerRelay>(socket, cups.socket());
   relay->set(answers);
   setenv("CUPS_SERVER", socket.c_str(), 1);
-  cupsSetServer(nullptr);
+  platform::useSpoolerServer("");
 }
 
 // The queue stopped, so that a job the scheduler took stays in it, behind a relay that passes
