@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "app/FormFont.h"
 #include "app/PictureButton.h"
 #include "app/ScreenCatchUp.h"
 #include "app/ScreenRatio.h"
@@ -100,10 +101,7 @@ QString plainCaption(QString caption) {
 // would choose on Linux: a wide sans serif like Verdana, so the texts still fit their boxes.
 // Without it Wine would fall back to a serif face.
 QFont verdana(qreal pointSize) {
-  QFont font;
-  font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(pointSize);
-  return font;
+  return app::formFont("Verdana", pointSize, false, "DejaVu Sans");
 }
 
 // A child panel that shows its picture from its top left corner and clips what does not fit.
@@ -145,13 +143,14 @@ frmConfigUtility::frmConfigUtility(platform::Platform& platform, const app::Pict
 
   // Created bottom to top: the caption labels under the background, the buttons over it,
   // then the child panels and boxes, the wait notice last so that it covers the boxes.
+  const QFont captionFont = verdana(9.75);
   for (std::size_t i = 0; i < settings::kBoxCount; ++i) {
     const settings::BoxDefinition& row = settings::catalogue()[i];
     if (*row.caption == '\0') continue;
     auto* label = new QLabel(plainCaption(QString::fromLatin1(row.caption)), this);
     label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     label->setGeometry(rowRect(i, kLeftCaptionLeft, kRightCaptionLeft));
-    label->setFont(verdana(9.75));
+    label->setFont(captionFont);
   }
 
   imgBackground_ = new app::SurfacePicture("imgBackground", kBackground,

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "app/FormFont.h"
 #include "app/PictureButton.h"
 #include "app/SurfacePicture.h"
 #include "app/WindowFrame.h"
@@ -30,17 +31,6 @@ const app::PictureButton<frmFeatures> kButtons[] = {
     {"imgPrintFeatures", QRect(600, 360, 128, 26), Picture::PrintFeaturesNormal,
      Picture::PrintFeaturesHover, 'P', &frmFeatures::printFeatures},
 };
-
-// A font by its family name; Qt substitutes a family the system lacks. The stand-in, when
-// given, is tried first where the family is missing, for a caption that must fit its label.
-QFont fontOf(const char* family, qreal pointSize, bool bold, const char* standIn = nullptr) {
-  QFont result;
-  result.setFamilies(standIn ? QStringList{QLatin1String(family), QLatin1String(standIn)}
-                             : QStringList{QLatin1String(family)});
-  result.setPointSizeF(pointSize);
-  result.setBold(bold);
-  return result;
-}
 
 void addLabel(const char* name, const QString& text, const QRect& geometry, const QFont& labelFont,
               QWidget* window) {
@@ -70,9 +60,9 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   connect(background, &app::SurfacePicture::moved, this, [this] { hover_.overBackground(); });
 
   addLabel("Label1", QStringLiteral("Zel MRL 770  FEATURES"), kHeading,
-           fontOf("Lucida Sans Unicode", 14.25, true), this);
+           app::formFont("Lucida Sans Unicode", 14.25, true), this);
   addLabel("Label2", QStringLiteral("Zel MRL 770  Features"), kTitle,
-           fontOf("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
+           app::formFont("MS Sans Serif", 9.75, true, "DejaVu Sans Condensed"), this);
 
   for (const auto& row : kButtons) app::makePictureButton(row, hover_, *this);
 
@@ -80,7 +70,7 @@ frmFeatures::frmFeatures(platform::Platform& platform, const app::PictureFolder&
   text->setObjectName(QStringLiteral("txtFeatures"));
   text->setAccessibleName(QStringLiteral("Features"));
   text->setGeometry(kFeatureText);
-  text->setFont(fontOf("Verdana", 9.75, false));
+  text->setFont(app::formFont("Verdana", 9.75, false));
   QPalette colours = text->palette();
   colours.setColor(QPalette::Base, Qt::white);
   colours.setColor(QPalette::Text, kTextColour);
