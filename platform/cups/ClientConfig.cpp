@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <mutex>
+#include <vector>
 
 #include "platform/SystemSpooler.h"
 
@@ -43,6 +44,16 @@ std::string trimmed(const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<std::string> loginName(uid_t uid) {
+  // The reentrant form: jobs to several queues ask from threads of their own.
+  passwd entry{};
+  passwd* found = nullptr;
+  std::vector<char> buffer(16384);
+  if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+    return std::nullopt;
+  return std::string(entry.pw_name);
+}
 
 std::optional<std::string> configValue(const std::string& path, const std::string& keyword) {
   std::ifstream in(path);
@@ -92,9 +103,7 @@ SchedulerAddress schedulerAddress() {
 std::string userName() {
   std::string user = environment("CUPS_USER");
   if (user.empty()) user = clientConf("User").value_or("");
-  if (user.empty()) {
-    if (const passwd* entry = getpwuid(getuid())) user = entry->pw_name;
-  }
+  if (user.empty()) user = loginName(getuid()).value_or("");
   return user.empty() ? "unknown" : user;
 }
 

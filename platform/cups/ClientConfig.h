@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 
@@ -23,6 +25,8 @@ struct SchedulerAddress {
 SchedulerAddress schedulerAddress();
 // The name the scheduler knows the user by: CUPS_USER, User in client.conf, else the login's.
 std::string userName();
+// The login name of the user; nullopt when the system has none for the number.
+std::optional<std::string> loginName(uid_t uid);
 
 // The value of the first line of a CUPS configuration file (client.conf, lpoptions) that begins
 // with the keyword, in any case; nullopt when the file cannot be read or has no such line.

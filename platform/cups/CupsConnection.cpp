@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/cups/CupsConnection.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +24,9 @@ constexpr std::chrono::seconds kConnectTime{5};
 // together.
 constexpr std::chrono::seconds kRequestTime{5};
 constexpr std::chrono::seconds kConnectionTime{6};
+
+// Far more than the answer about a thousand queues; a server that sends more is not a scheduler.
+constexpr std::size_t kLongestAnswer = 16 << 20;
 
 constexpr int kHttpContinue = 100;
 constexpr int kHttpOk = 200;
@@ -103,7 +105,13 @@ void CupsConnection::failed(Io io) {
   buffer_.clear();
 }
 
+Io CupsConnection::tooLong() {
+  error_ = "The scheduler's answer was too long.";
+  return Io::Failed;
+}
+
 Io CupsConnection::fill(std::size_t size) {
+  if (size > kLongestAnswer) return tooLong();
   while (buffer_.size() < size) {
     if (const Io io = socket_->receive(buffer_, deadline_); io != Io::Done) return io;
   }
@@ -113,6 +121,7 @@ Io CupsConnection::fill(std::size_t size) {
 Io CupsConnection::readLine(std::string& line) {
   std::size_t end;
   while ((end = buffer_.find("\r\n")) == std::string::npos) {
+    if (buffer_.size() > kLongestAnswer) return tooLong();
     if (const Io io = socket_->receive(buffer_, deadline_); io != Io::Done) return io;
   }
   line = buffer_.substr(0, end);
@@ -155,6 +164,7 @@ Io CupsConnection::readBody(Answer& answer) {
       if (const Io io = readLine(line); io != Io::Done) return io;
       const std::size_t size = std::strtoul(line.c_str(), nullptr, 16);
       if (const Io io = fill(size + 2); io != Io::Done) return io;
+      if (answer.body.size() + size > kLongestAnswer) return tooLong();
       answer.body.append(buffer_, 0, size);
       buffer_.erase(0, size + 2);
       if (size == 0) return Io::Done;
@@ -170,6 +180,7 @@ Io CupsConnection::readBody(Answer& answer) {
   // No length: the body runs to the end of the connection.
   Io io;
   while ((io = socket_->receive(buffer_, deadline_)) == Io::Done) {
+    if (buffer_.size() > kLongestAnswer) return tooLong();
   }
   if (io != Io::Closed) return io;
   answer.body = std::exchange(buffer_, {});
@@ -197,8 +208,7 @@ std::string CupsConnection::authorizationFor(const Answer& answer) const {
   // On the local socket the scheduler reads who we are from the socket itself.
   if (address_.local() && schemes.find("PeerCred") != std::string::npos) {
     const std::string user = userName();
-    const passwd* entry = getpwnam(user.c_str());
-    if (entry && entry->pw_uid == getuid()) return "PeerCred " + user;
+    if (loginName(getuid()) == user) return "PeerCred " + user;
   }
   if (schemes.find("Local") != std::string::npos) {
     if (const std::string certificate = localCertificate(); !certificate.empty())

@@ -81,6 +81,8 @@ class CupsConnection {
   SchedulerSocket::Io readHead(Answer& answer);
   SchedulerSocket::Io readBody(Answer& answer);
   SchedulerSocket::Io readLine(std::string& line);
+  // Records that the answer went past what a scheduler sends.
+  SchedulerSocket::Io tooLong();
   // Ensures the buffer holds at least size bytes.
   SchedulerSocket::Io fill(std::size_t size);
   // Records why a step failed; true when it was the deadline.

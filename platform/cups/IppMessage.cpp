@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/cups/IppMessage.h"
 
+#include <atomic>
 #include <cstdio>
 #include <iterator>
 #include <utility>
@@ -93,7 +94,8 @@ std::string IppAttribute::text(std::size_t index) const {
 }
 
 IppMessage IppMessage::request(IppOperation operation) {
-  static std::int32_t nextId = 0;
+  // Requests of several queues go out from threads of their own.
+  static std::atomic<std::int32_t> nextId{0};
   IppMessage message;
   message.code = static_cast<std::uint16_t>(operation);
   message.requestId = ++nextId;

@@ -107,13 +107,22 @@ TEST_F(CupsSpoolerTest, AQueueNameThatAUriMustEscapeGetsItsJob) {
   EXPECT_EQ("1B 19 01", hex(cups().printed(jobs[0].id)));
 }
 
-// An HTTP error is no answer on the scheduler's printers: it must not read as "no printers".
+// An HTTP error, or an answer that is no IPP, is no answer on the scheduler's printers: it must
+// not read as "no printers". An answer longer than any scheduler's is given up at once, not
+// read until the request's time runs out.
 TEST_F(CupsSpoolerTest, AServerThatSpeaksNoIppIsUnreachable) {
   const std::string socket = cups().dir() + "/web.sock";
-  NotIppServer server(socket);
   setenv("CUPS_SERVER", socket.c_str(), 1);
   platform::useSpoolerServer("");
-  EXPECT_EQ(DefaultPrinter::Status::Unreachable, spooler.defaultPrinter().status);
+  for (const char* answer : {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n",
+                             "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello",
+                             "HTTP/1.1 200 OK\r\nContent-Length: 4000000000\r\n\r\n"}) {
+    SCOPED_TRACE(answer);
+    const NotIppServer server(socket, answer);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(DefaultPrinter::Status::Unreachable, spooler.defaultPrinter().status);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+  }
 }
 
 struct DefaultCase {

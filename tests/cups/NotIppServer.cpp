@@ -1,25 +1,24 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "NotIppServer.h"
 
+#include <utility>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
-
-void answerNotFound(int listening) {
-  static const char kAnswer[] =
-      "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-  const int client = accept(listening, nullptr, nullptr);
-  if (client < 0) return;
-  // The request itself does not matter; its first bytes are read so that the answer follows it.
-  char request[4096];
-  if (read(client, request, sizeof request) > 0) {
-    ssize_t unused = write(client, kAnswer, sizeof kAnswer - 1);
-    (void)unused;
-  }
-  close(client);
-}
-
-}  // namespace
-
-NotIppServer::NotIppServer(const std::string& socketPath) : server_(socketPath, answerNotFound) {}
+NotIppServer::NotIppServer(const std::string& socketPath, std::string answer)
+    : answer_(std::move(answer)), server_(socketPath, [this](int listening) {
+        const int client = accept(listening, nullptr, nullptr);
+        if (client < 0) return;
+        // The request itself does not matter; its first bytes are read so that the answer
+        // follows it.
+        char request[4096];
+        if (read(client, request, sizeof request) > 0) {
+          ssize_t unused = write(client, answer_.data(), answer_.size());
+          (void)unused;
+          // Held open until the client gives up, as a server still sending would.
+          while (read(client, request, sizeof request) > 0) {
+          }
+        }
+        close(client);
+      }) {}
