@@ -125,6 +125,27 @@ TEST_F(CupsSpoolerTest, AServerThatSpeaksNoIppIsUnreachable) {
   }
 }
 
+// An answer sent in chunks, as HTTP/1.1 allows, is read whole.
+TEST_F(CupsSpoolerTest, ReadsAChunkedAnswer) {
+  const std::string socket = cups().dir() + "/chunked.sock";
+  setenv("CUPS_SERVER", socket.c_str(), 1);
+  platform::useSpoolerServer("");
+  // A CUPS-Get-Default answer: successful-ok, then a printer group naming the queue "Zel",
+  // sent as a chunk of 9 bytes and one of 0x15.
+  const std::string ipp = std::string("\x02\x00\x00\x00\x00\x00\x00\x01\x04", 9) +
+                          std::string("\x42\x00\x0Cprinter-name\x00\x03Zel", 20) + "\x03";
+  ASSERT_EQ(9u + 0x15u, ipp.size());
+  const NotIppServer server(socket,
+                            "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
+                            "Transfer-Encoding: chunked\r\n\r\n9\r\n" +
+                                ipp.substr(0, 9) + "\r\n15\r\n" + ipp.substr(9) + "\r\n0\r\n\r\n");
+  // Gone before the server, which waits for the lookup's connection to close.
+  platform::cups::CupsSpooler asking;
+  const DefaultPrinter printer = asking.defaultPrinter();
+  EXPECT_EQ(DefaultPrinter::Status::Found, printer.status);
+  EXPECT_EQ("Zel", printer.name);
+}
+
 struct DefaultCase {
   const char* name;
   std::function<void(PrivateCups&)> arrange;
