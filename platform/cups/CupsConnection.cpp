@@ -233,7 +233,6 @@ CupsConnection::Outcome CupsConnection::exchange(const std::string& resource,
         error_ = reason;
         return Outcome::NotSent;
       }
-      used_ = false;
     }
     used_ = true;
     const std::string start = head(resource, body.size(), askFirst, authorization);
